@@ -1,0 +1,2 @@
+#include "app/Unit1.h"
+TForm1::TForm1() = default;
