@@ -1,2 +1,64 @@
 #include "app/Unit1.h"
-TForm1::TForm1() = default;
+
+#include "clock/Clock.h"
+#include "exercise/RandomSource.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+
+TForm1::TForm1() : TForm1(std::make_shared<SystemClock>(), std::make_shared<SystemRandomSource>()) {}
+
+TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> random)
+    : m_clock(std::move(clock)), m_random(std::move(random)),
+      m_surface(ClientWidth, ClientHeight, QImage::Format_RGB32)
+{
+    Theme::install();
+    m_surface.fill(SysColor::ActiveBorder);
+    bouwVenster();
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!w->toolTip().isEmpty())
+            w->setToolTipDuration(Theme::TooltipHideMs);
+        w->installEventFilter(this);
+    }
+    verbind();
+    FormCreate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    for (const QRect &r : event->region())
+        p.drawImage(r, m_surface, r);
+}
+
+// The window is no dialog, so its default and cancel buttons are pressed here.
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!Info->isHidden())
+            OKKnop->click();
+        else if (!KeuzePaneel->isHidden())
+            KeuzePaneelOkKnop->click();
+        return;
+    }
+    if (key == Qt::Key_Escape && !OKKnop1->isHidden() && OKKnop1->isEnabled()) {
+        OKKnop1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        HelpMouseMove(watched);
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,312 @@
+#include "app/Pictures.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QtMath>
+
+#include <initializer_list>
+
+namespace {
+
+constexpr QSize stopSize(228, 100);
+constexpr int glyphSize = 18;
+constexpr int iconDesignSize = 32;  // the portrait is drawn in these units
+constexpr int clockDesignSize = 48; // the clock icon is drawn in these units
+constexpr int applicationIconSizes[] = {16, 32, 48, 256};
+
+const QColor stopRed(230, 0, 0);
+const QColor stopOutline(64, 0, 0);
+const QColor arrowViolet(0x80, 0x00, 0xFF);
+const QColor disabledGrey(128, 128, 128);
+
+// Scales a path so that it fills the target rectangle exactly, whatever serif font stands in.
+QPainterPath fitted(const QPainterPath &path, const QRectF &target)
+{
+    const QRectF from = path.boundingRect();
+    if (from.isEmpty())
+        return path;
+    QTransform t;
+    t.translate(target.left(), target.top());
+    t.scale(target.width() / from.width(), target.height() / from.height());
+    t.translate(-from.left(), -from.top());
+    return t.map(path);
+}
+
+QPainterPath stopLetters()
+{
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setBold(true);
+    serif.setPixelSize(100);
+    QPainterPath letters;
+    letters.addText(0, 0, serif, QStringLiteral("STOP"));
+    return letters;
+}
+
+} // namespace
+
+QImage stopPicture()
+{
+    QImage image(stopSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(stopOutline, 4));
+    p.setBrush(stopRed);
+    p.drawRoundedRect(QRectF(2, 2, 224, 96), 20, 20);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(fitted(stopLetters(), QRectF(22, 12, 184, 60)));
+    p.drawRect(QRectF(22, 79, 184, 8));
+    return image;
+}
+
+namespace {
+
+void paintPortraitFrame(QPainter &p)
+{
+    p.setPen(QPen(QColor(110, 60, 20), 1));
+    p.setBrush(QColor(214, 150, 60));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 7, 7);
+    p.setBrush(QColor(180, 225, 255));
+    p.drawRoundedRect(QRectF(5.5, 5.5, 21, 21), 4, 4);
+}
+
+void paintPortraitBust(QPainter &p)
+{
+    QPainterPath inside;
+    inside.addRoundedRect(QRectF(6, 6, 20, 20), 3.5, 3.5);
+    p.setClipPath(inside);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 110, 210));
+    p.drawEllipse(QRectF(7, 20.5, 18, 14));
+    p.setBrush(QColor(120, 70, 30));
+    p.drawEllipse(QRectF(9.5, 7, 13, 12));
+    p.setBrush(QColor(245, 200, 160));
+    p.drawEllipse(QRectF(11, 10, 10, 11.5));
+    p.setClipping(false);
+}
+
+void paintPortraitFace(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawEllipse(QPointF(13.5, 14.5), 1, 1);
+    p.drawEllipse(QPointF(18.5, 14.5), 1, 1);
+    p.setPen(QPen(QColor(170, 30, 30), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(13.5, 15, 5, 3.5), 210 * 16, 120 * 16);
+}
+
+} // namespace
+
+QPixmap portraitIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(size) / iconDesignSize, qreal(size) / iconDesignSize);
+    paintPortraitFrame(p);
+    paintPortraitBust(p);
+    paintPortraitFace(p);
+    return pixmap;
+}
+
+namespace {
+
+// A point at distance `length` from the centre, `minutes` on the 60-step dial.
+QPointF dialPoint(qreal minutes, qreal length)
+{
+    const qreal angle = qDegreesToRadians(minutes * 6);
+    return {clockDesignSize / 2 + qSin(angle) * length, clockDesignSize / 2 - qCos(angle) * length};
+}
+
+void paintDial(QPainter &p)
+{
+    p.setPen(QPen(QColor(230, 0, 200), 4));
+    p.setBrush(QColor(170, 220, 255));
+    p.drawEllipse(QPointF(24, 24), 21, 21);
+    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::FlatCap));
+    for (int hour = 0; hour < 12; ++hour)
+        p.drawLine(dialPoint(hour * 5, 13.5), dialPoint(hour * 5, 18.5));
+}
+
+void paintHands(QPainter &p)
+{
+    constexpr qreal fivePastFiveHour = 5 * 5 + 5.0 / 12;
+    constexpr qreal fivePastFiveMinute = 5;
+    p.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(dialPoint(0, 0), dialPoint(fivePastFiveHour, 10));
+    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(dialPoint(0, 0), dialPoint(fivePastFiveMinute, 16));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(24, 24), 2.5, 2.5);
+}
+
+QPixmap clockIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(size) / clockDesignSize, qreal(size) / clockDesignSize);
+    paintDial(p);
+    paintHands(p);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : applicationIconSizes)
+        icon.addPixmap(clockIcon(size));
+    return icon;
+}
+
+namespace {
+
+// One coloured part of a glyph; a shadow colour paints it once more, offset, beneath.
+struct Ink
+{
+    QPainterPath shape;
+    QColor colour;
+    QColor shadow = Qt::transparent;
+};
+
+QPainterPath strokes(std::initializer_list<QPolygonF> lines, qreal width, Qt::PenCapStyle cap)
+{
+    QPainterPath centre;
+    for (const QPolygonF &line : lines)
+        centre.addPolygon(line);
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(cap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(centre).simplified();
+}
+
+QPixmap glyphCanvas()
+{
+    QPixmap pixmap(glyphSize, glyphSize);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QPixmap normalGlyph(const QList<Ink> &inks)
+{
+    QPixmap pixmap = glyphCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (const Ink &ink : inks) {
+        p.setBrush(ink.shadow);
+        p.drawPath(ink.shape.translated(1, 1));
+    }
+    for (const Ink &ink : inks) {
+        p.setBrush(ink.colour);
+        p.drawPath(ink.shape);
+    }
+    return pixmap;
+}
+
+QPixmap disabledGlyph(const QList<Ink> &inks)
+{
+    QPainterPath outline;
+    for (const Ink &ink : inks)
+        outline = outline.united(ink.shape);
+    QPixmap pixmap = glyphCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawPath(outline.translated(1, 1));
+    p.setPen(QPen(disabledGrey, 1));
+    p.drawPath(outline);
+    return pixmap;
+}
+
+QIcon glyph(const QList<Ink> &inks)
+{
+    QIcon icon;
+    icon.addPixmap(normalGlyph(inks), QIcon::Normal);
+    icon.addPixmap(disabledGlyph(inks), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+QIcon checkMarkGlyph()
+{
+    QPainterPath tick;
+    tick.addPolygon(QPolygonF({{1.5, 8.5}, {4.5, 5.5}, {7, 8}, {13, 2}, {16, 5}, {7, 14}, {1.5, 8.5}}));
+    return glyph({{tick, QColor(0, 160, 0), QColor(0, 0, 128)}});
+}
+
+QIcon redCrossGlyph()
+{
+    const QPainterPath cross = strokes({{{3.5, 3.5}, {14.5, 14.5}}, {{14.5, 3.5}, {3.5, 14.5}}}, 4, Qt::SquareCap);
+    return glyph({{cross, QColor(160, 0, 0)}});
+}
+
+// Striding to the left, the way the "back" button leads.
+QIcon walkingFigureGlyph()
+{
+    QPainterPath upper = strokes({{{8.5, 5.5}, {9.5, 10.5}}, {{8.5, 6.5}, {6.5, 8.5}, {4.5, 8.5}},
+                                  {{8.5, 6.5}, {11, 8.5}, {13, 10}}},
+                                 2.2, Qt::RoundCap);
+    upper.addEllipse(QPointF(8, 2.6), 2.3, 2.3);
+    const QPainterPath legs = strokes({{{9.5, 10.5}, {7, 13}, {6, 16.3}, {4, 16.3}},
+                                       {{9.5, 10.5}, {11.5, 13.5}, {14, 16}}},
+                                      2.4, Qt::RoundCap);
+    return glyph({{upper.simplified(), QColor(0, 150, 0)}, {legs, QColor(0, 60, 220)}});
+}
+
+namespace {
+
+// Where the shaft lies across each picture, as a fraction of the box's breadth;
+// the arrows are not quite centred in their pictures.
+constexpr qreal shaftAcrossLeftDown = 195.5 / 451;
+constexpr qreal shaftAcrossRight = 254.5 / 451;
+constexpr int shaftHalfWidth = 1;
+constexpr int headReach = 4; // each stroke of the head runs this far back and out, at 45 degrees
+
+// Writes a pixel given as distance from the tip (along) and across the shaft.
+void plotArrow(QImage &image, ArrowPoint direction, int along, int across)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const QPoint pixel = direction == ArrowPoint::Left    ? QPoint(along, across)
+                         : direction == ArrowPoint::Right ? QPoint(w - 1 - along, across)
+                                                          : QPoint(across, h - 1 - along);
+    if (image.valid(pixel))
+        image.setPixelColor(pixel, arrowViolet);
+}
+
+} // namespace
+
+QImage arrowPicture(ArrowPoint direction, QSize box)
+{
+    QImage image(box, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const bool down = direction == ArrowPoint::Down;
+    const int length = down ? box.height() : box.width();
+    const int breadth = down ? box.width() : box.height();
+    const qreal fraction = direction == ArrowPoint::Right ? shaftAcrossRight : shaftAcrossLeftDown;
+    const int centre = qRound(breadth * fraction);
+    for (int along = 0; along < length; ++along)
+        for (int across = centre - shaftHalfWidth; across <= centre + shaftHalfWidth; ++across)
+            plotArrow(image, direction, along, across);
+    for (int d = 1; d <= headReach; ++d) {
+        for (int along : {d, d + 1}) {
+            plotArrow(image, direction, along, centre - d);
+            plotArrow(image, direction, along, centre + d);
+        }
+    }
+    return image;
+}

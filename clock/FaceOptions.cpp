@@ -1,0 +1,71 @@
+// The face options of the settings group: numerals, minute marks, 12/24-hour dial,
+// seconds hand and the hour hand's minute correction.
+#include "app/Unit1.h"
+#include "clock/FaceGeometry.h"
+
+namespace {
+constexpr int Uurmerken = 12;
+const char *const CijferTeksten[Uurmerken] = {"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+const char *const RomeinseTeksten[Uurmerken] = {"XII", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI"};
+const char *const Ring = "O";
+
+bool isUurMerk(int i) { return i % 5 == 0; }
+}
+
+void TForm1::CijfersClick()
+{
+    for (int uur = 0; uur < Uurmerken; ++uur) {
+        const char *tekst = Cijfers->isChecked() ? CijferTeksten[uur]
+                            : Punten->isChecked() ? Ring
+                                                  : RomeinseTeksten[uur];
+        MinuutMerken[uur * 5]->setText(QString::fromLatin1(tekst));
+    }
+}
+
+void TForm1::VerbergMinuten()
+{
+    for (int i = 0; i < AantalMerken; ++i)
+        if (!isUurMerk(i))
+            MinuutMerken[i]->hide();
+}
+
+void TForm1::ToonMinuten()
+{
+    for (int i = 0; i < AantalMerken; ++i)
+        if (!isUurMerk(i))
+            MinuutMerken[i]->show();
+}
+
+void TForm1::Button2Click()
+{
+    // The caption names what the next click does; M1 stands for all 48 minute marks.
+    if (!MinuutMerken[1]->isHidden()) {
+        VerbergMinuten();
+        Button2->setText(QStringLiteral("Minuten zichtbaar"));
+    } else {
+        ToonMinuten();
+        Button2->setText(QStringLiteral("Minuten onzichtbaar"));
+    }
+}
+
+void TForm1::TwaalfUrenClick()
+{
+    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
+        veld->setColors(Kleur::Wit, veld->palette().color(QPalette::Text));
+        veld->clear();
+    }
+}
+
+void TForm1::SecondenAanClick()
+{
+    TekenSecondenwijzer(OpgaveSec);
+    TekenMinutenwijzer(StandMin);
+    TekenUurwijzer(StandUur);
+}
+
+void TForm1::WijzerCorrectieClick()
+{
+    TekenSecondenwijzer(StandSec);
+    TekenMinutenwijzer(StandMin);
+    TekenUurwijzer(StandUur);
+}

@@ -1,0 +1,19 @@
+// The help strip: a pointer move over a control writes that control's explanation.
+#include "app/Unit1.h"
+#include "guide/HelpTexts.h"
+
+void TForm1::HelpMouseMove(const QObject *control)
+{
+    // Inner parts of a control (a text field's viewport) speak for the control.
+    while (control && control->objectName().isEmpty())
+        control = control->parent();
+    if (!control)
+        return;
+    const std::optional<QString> tekst = helpTextFor(control->objectName(), OefenType, VierentwintigUren->isChecked());
+    if (!tekst)
+        return;
+    // Carriage returns separate the lines of a help text.
+    const QString regels = QString(*tekst).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (Help->toPlainText() != regels)
+        Help->setPlainText(regels);
+}

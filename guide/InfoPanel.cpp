@@ -1,0 +1,76 @@
+// The information panel with the maker's two web sites, and the STOP picture that quits.
+#include "app/Pictures.h"
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
+
+// The only two addresses the program ever asks the desktop to open.
+const QString EersteSite = QStringLiteral("tikara.example");
+const QString TweedeSite = QStringLiteral("klokles.example");
+
+void openSite(const QString &host)
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + host));
+}
+}
+
+void TForm1::bouwInfo()
+{
+    Info = Make::panel(this, "Info", Rect(120, 204, 585, 232), {Kleur::Blauw, Bevel::Raised, Bevel::None, 3, 5, true},
+                       Theme::font(16, Theme::Regular));
+    Make::setTextColor(Info, Kleur::Geel);
+    Info->hide();
+    const Look geel{Theme::font(13, Theme::Regular), Kleur::Geel};
+    Make::label(Info, "Label42", Rect(58, 13, 103, 16), QStringLiteral("Een product van :"), geel);
+    Make::label(Info, "Label43", Rect(176, 8, 141, 24), QStringLiteral("Jorn Vellekamp"),
+                {Theme::font(19, Theme::Bold | Theme::Italic), Kleur::Geel});
+    Make::label(Info, "Label46", Rect(27, 36, 399, 16),
+                QStringLiteral("Kan gratis gedownload worden op :") + QString(34, QLatin1Char(' ')) + QStringLiteral("of"),
+                {Theme::font(13, Theme::Bold | Theme::Italic), Kleur::Wit});
+    Button3 = Make::button(Info, "Button3", Rect(280, 34, 121, 21), EersteSite, {}, {Theme::font(13), Kleur::Geel});
+    Button4 = Make::button(Info, "Button4", Rect(432, 34, 121, 21), TweedeSite, {}, {Theme::font(13), Kleur::Geel});
+    Image2 = Make::label(Info, "Image2", Rect(537, 6, 33, 36), {}, {});
+    Image2->setPixmap(portraitIcon(32));
+    Make::label(Info, "Label44", Rect(216, 75, 106, 20), QStringLiteral("Tikara v.3"),
+                {Theme::font(16, Theme::Bold | Theme::Underline), Kleur::Geel});
+    QLabel *tekst = Make::label(Info, "Label45", Rect(5, 104, 565, 121),
+                                QStringLiteral("Een programma met veel mogelijkheden om de klok te leren lezen , zowel analoog als "
+                                               "digitaal. Er kan geoefend worden met het omzetten van digitaal naar analoog, en "
+                                               "analoog naar digitaal."),
+                                {Theme::font(16, Theme::Regular), Kleur::Geel}, Qt::AlignHCenter | Qt::AlignTop);
+    tekst->setWordWrap(true);
+    OKKnop = Make::button(Info, "OKKnop", Rect(265, 181, 36, 25), {}, {});
+    OKKnop->setIcon(checkMarkGlyph());
+    OKKnop->setIconSize(QSize(18, 18));
+    OKKnop->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TForm1::Image1Click()
+{
+    Info->show();
+}
+
+void TForm1::OKKnopClick()
+{
+    Info->hide();
+}
+
+void TForm1::Button3Click()
+{
+    openSite(EersteSite);
+}
+
+void TForm1::Button4Click()
+{
+    openSite(TweedeSite);
+}
+
+void TForm1::Image4Click()
+{
+    QCoreApplication::exit(0);
+}
