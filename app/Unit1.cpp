@@ -60,5 +60,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove)
         HelpMouseMove(watched);
+    const bool antwoordVeld = watched == UurInvoerVeld || watched == MinInvoerVeld || watched == SecInvoerVeld;
+    if (event->type() == QEvent::ToolTip && antwoordVeld && !m_veldTipsAan)
+        return true;
     return QWidget::eventFilter(watched, event);
 }

@@ -19,6 +19,8 @@
 #include <memory>
 
 
+struct Opgave;
+
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -74,7 +76,6 @@ public:
     int BewaardUur = 0;
     int BewaardMin = 0;
     int BewaardSec = 0;
-    int GelezenGetal = 0;
     bool AftellenLoopt = false;
     QDateTime EindTijd;
     QString VorigeTimerTekst;
@@ -269,7 +270,12 @@ private:
     void bouwInfo();
     void bouwTimers();
     void verbind();
+    void verbindWijzers();
+    void verbindOefening();
     void volgHulp(QWidget *container);
+
+    void controleerGetypt(const Opgave &opgave);
+    void controleerWijzers(const Opgave &opgave);
 
     // Drawing on the surface, outside any repaint.
     void tekenLijn(const QPoint &eind, const QColor &kleur, int breedte);
@@ -278,4 +284,5 @@ private:
     std::shared_ptr<Clock> m_clock;
     std::shared_ptr<RandomSource> m_random;
     QImage m_surface;
+    bool m_veldTipsAan = true;
 };

@@ -14,9 +14,44 @@ void TForm1::verbind()
     connect(SecondenAan, &QCheckBox::clicked, this, &TForm1::SecondenAanClick);
     connect(WijzerCorrectie, &QCheckBox::clicked, this, &TForm1::WijzerCorrectieClick);
 
+    verbindOefening();
+    verbindWijzers();
+
     connect(Image1, &ClickLabel::clicked, this, &TForm1::Image1Click);
     connect(OKKnop, &QPushButton::clicked, this, &TForm1::OKKnopClick);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(Image4, &ClickLabel::clicked, this, &TForm1::Image4Click);
+}
+
+void TForm1::verbindWijzers()
+{
+    connect(UurWijzerKnop, &ShapeKnob::pressed, this, &TForm1::UurWijzerKnopMouseDown);
+    connect(MinutenWijzerKnop, &ShapeKnob::pressed, this, &TForm1::MinutenWijzerKnopMouseDown);
+    connect(SecondenWijzerKnop, &ShapeKnob::pressed, this, &TForm1::SecondenWijzerKnopMouseDown);
+    for (int i = 0; i < int(MinuutMerken.size()); ++i) {
+        connect(MinuutMerken[i], &ClickLabel::moved, this, [this, i] { MinuutMerkMouseMove(i); });
+        connect(MinuutMerken[i], &ClickLabel::clicked, this, &TForm1::M0Click);
+    }
+}
+
+void TForm1::verbindOefening()
+{
+    connect(DigitaalAnaloog, &ClickLabel::clicked, this, &TForm1::DigitaalAnaloogClick);
+    connect(AnaloogDigitaal, &ClickLabel::clicked, this, &TForm1::AnaloogDigitaalClick);
+    connect(KeuzePaneelOkKnop, &QPushButton::clicked, this, &TForm1::KeuzePaneelOkKnopClick);
+    connect(ADKnop1, &QPushButton::clicked, this, &TForm1::ADKnop1Click);
+    connect(ADStopKnop, &QPushButton::clicked, this, &TForm1::ADStopKnopClick);
+    connect(KeuzePaneelTerugKnop, &QPushButton::clicked, this, &TForm1::ADStopKnopClick);
+    connect(ADOkKnop, &QPushButton::pressed, this, &TForm1::ADOkKnopMouseDown);
+    connect(ADOkKnop, &QPushButton::clicked, this, &TForm1::ADOkKnopClick);
+    connect(ADControleKnop, &SpeedButton::down, this, &TForm1::ADControleKnopMouseDown);
+    connect(ADControleKnop, &SpeedButton::up, this, &TForm1::ADControleKnopMouseUp);
+    connect(VraagtekenAan, &QCheckBox::clicked, this, &TForm1::VraagtekenAanClick);
+    // A field that gains the focus is emptied, in both exercises.
+    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+        connect(veld, &EditField::entered, veld, &QLineEdit::clear);
+    UurInvoerVeld->setEnterHandler([this] { return UurInvoerVeldKeyPress(); });
+    MinInvoerVeld->setEnterHandler([this] { return MinInvoerVeldKeyPress(); });
+    SecInvoerVeld->setEnterHandler([this] { return SecInvoerVeldKeyPress(); });
 }
