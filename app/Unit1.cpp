@@ -2,6 +2,7 @@
 
 #include "clock/Clock.h"
 #include "exercise/RandomSource.h"
+#include "guide/Unit2.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,6 +26,7 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
     }
     verbind();
     FormCreate();
+    Form2 = new TForm2(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -43,6 +45,7 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The information panel lies on top, so its button goes first.
         if (!Info->isHidden())
             OKKnop->click();
         else if (!KeuzePaneel->isHidden())
@@ -54,6 +57,11 @@ void TForm1::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool TForm1::standaardKnopZichtbaar() const
+{
+    return !Info->isHidden() || !KeuzePaneel->isHidden();
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

@@ -17,9 +17,11 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 
 struct Opgave;
+class TForm2;
 
 class TForm1 : public QWidget
 {
@@ -176,6 +178,8 @@ public:
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
 
+    TForm2 *Form2 = nullptr;
+
 
     // Settings and score.
     void VerbergInstellingen();
@@ -239,8 +243,12 @@ public:
     void AftelTik();
     void OKKnop1Click();
 
+    // Enter belongs to the default button while one is shown.
+    bool standaardKnopZichtbaar() const;
+
     // Help strip, overlay, info panel and quit.
     void HelpMouseMove(const QObject *control);
+    void Button1Click();
     void Image1Click();
     void OKKnopClick();
     void Button3Click();
@@ -272,10 +280,13 @@ private:
     void verbind();
     void verbindWijzers();
     void verbindOefening();
+    void verbindAftellen();
     void volgHulp(QWidget *container);
 
     void controleerGetypt(const Opgave &opgave);
     void controleerWijzers(const Opgave &opgave);
+    std::optional<qint32> leesTimerMinuten();
+    void ToonUitslag();
 
     // Drawing on the surface, outside any repaint.
     void tekenLijn(const QPoint &eind, const QColor &kleur, int breedte);

@@ -16,6 +16,8 @@ void TForm1::verbind()
 
     verbindOefening();
     verbindWijzers();
+    verbindAftellen();
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     connect(Image1, &ClickLabel::clicked, this, &TForm1::Image1Click);
     connect(OKKnop, &QPushButton::clicked, this, &TForm1::OKKnopClick);
@@ -54,4 +56,14 @@ void TForm1::verbindOefening()
     UurInvoerVeld->setEnterHandler([this] { return UurInvoerVeldKeyPress(); });
     MinInvoerVeld->setEnterHandler([this] { return MinInvoerVeldKeyPress(); });
     SecInvoerVeld->setEnterHandler([this] { return SecInvoerVeldKeyPress(); });
+}
+
+void TForm1::verbindAftellen()
+{
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(TimerMinuten, &EditField::clicked, this, &TForm1::TimerMinutenClick);
+    connect(TimerMinuten, &EditField::exited, this, &TForm1::TimerMinutenExit);
+    TimerMinuten->setEnterHandler([this] { return TimerMinutenKeyPress(); });
+    connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
+    connect(OKKnop1, &QPushButton::clicked, this, &TForm1::OKKnop1Click);
 }

@@ -125,6 +125,8 @@ void TForm1::ZetInvoerModus(int soort)
 
 static bool naarVolgende(TForm1 &f, EditField *volgende)
 {
+    if (f.standaardKnopZichtbaar())
+        return false;
     if (volgende && kanFocus(volgende)) {
         volgende->setFocus();
         volgende->clear();

@@ -1,0 +1,29 @@
+#pragma once
+// The Hulpjes overlay: a frameless window that stays on top of the clock and shows only
+// its blue hour labels, quarter words and violet arrows. Everything else of it is cut away
+// by a window mask made from its own ink, so the clock shows through and clicks there reach
+// the window beneath, with or without a compositor.
+#include <QLabel>
+#include <QWidget>
+
+class TForm2 : public QWidget
+{
+    Q_OBJECT
+public:
+    // The overlay lines itself up with the main window it helps.
+    explicit TForm2(QWidget *hoofdvenster);
+
+    static constexpr int OnderBovenrand = 117; // below the main window's outer top edge
+
+    void FormActivate();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void bouwUurLabels();
+    void bouwKwartieren();
+    void maakMasker();
+
+    QWidget *m_hoofdvenster;
+};
