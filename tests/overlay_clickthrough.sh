@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Under a private X server with no window manager: the pointer over a see-through part of
+# the Hulpjes overlay is over the main window, and a click there reaches it (the choice
+# panel opens); the pointer over the overlay's ink is over the overlay.
+set -euo pipefail
+app=${1:?path to tikara}
+d=70; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
+Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+pid=""
+trap 'kill $pid $xpid 2>/dev/null; wait 2>/dev/null || true' EXIT
+export DISPLAY=:$d QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() { echo "FAIL: $*"; exit 1; }
+windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
+under() { xdotool mousemove "$1" "$2"; sleep 0.2; eval "$(xdotool getmouselocation --shell)"; echo "$WINDOW"; }
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
+
+"$app" & pid=$!
+main=""; for _ in $(seq 100); do main=$(windows | head -1); [ -n "$main" ] && break; sleep 0.1; done
+[ -n "$main" ] || fail "no main window"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+cx=$X; cy=$Y
+
+# Button1 ("Hulpjes Aan") in the settings group.
+xdotool mousemove $((cx + 649)) $((cy + 73)) click 1
+overlay=""
+for _ in $(seq 50); do overlay=$(windows | grep -vx "$main" | head -1 || true); [ -n "$overlay" ] && break; sleep 0.1; done
+[ -n "$overlay" ] || fail "the overlay did not show"
+sleep 0.3
+
+# The overlay's top-left lies 3 px left of the client area and 98 px below its top.
+ox=$((cx - 3)); oy=$((cy - 19 + 117))
+[ "$(under $((ox + 130)) $((oy + 195)))" = "$overlay" ] || fail "the arrow's ink is not the overlay's"
+[ "$(under $((cx + 92)) $((cy + 501)))" = "$main" ] || fail "a see-through part is not over the main window"
+
+before=$(pixel $((cx + 500)) $((cy + 182)))
+xdotool mousemove $((cx + 92)) $((cy + 501)) click 1
+sleep 0.5
+after=$(pixel $((cx + 500)) $((cy + 182)))
+[ "$before" = "#B4B4B4" ] || fail "unexpected colour before the click: $before"
+[ "$after" = "#6D6D6D" ] || fail "the click did not reach the starter beneath (colour $after)"
+echo "1 passed, 0 failed"
