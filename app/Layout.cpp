@@ -114,6 +114,7 @@ void TForm1::bouwInstellingen()
     bouwGroupBox2();
 
     Panel1 = Make::panel(Instellingen, "Panel1", Rect(413, 6, 137, 84), {Kleur::Teal, Bevel::Raised, Bevel::None, 1, 0, true}, Theme::font(13));
+    Panel1->setToolTip(InstellingenTip);
     Cijfers = Make::radio(Panel1, "Cijfers", Rect(58, 9, 63, 17), QStringLiteral("Cijfers"), QStringLiteral("Uurwerk met gewone  cijfers"), wit);
     Cijfers->setChecked(true);
     Punten = Make::radio(Panel1, "Punten", Rect(20, 32, 101, 17), QStringLiteral("Geen cijfers"), QStringLiteral("Uurwerk zonder cijfers"), wit);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QPainter>
 #include <QUrl>
 
 namespace {
@@ -12,6 +13,28 @@ constexpr QRect Rect(int left, int top, int width, int height) { return {left, t
 // The only two addresses the program ever asks the desktop to open.
 const QString EersteSite = QStringLiteral("tikara.example");
 const QString TweedeSite = QStringLiteral("klokles.example");
+
+const QString Label46Tekst = QStringLiteral("Kan gratis gedownload worden op :") + QString(34, QLatin1Char(' ')) + QStringLiteral("of");
+constexpr int OfLinks = 409 - 27; // in the gap between the two buttons, in the label's own coordinates
+
+// The run of spaces in the text keeps room for the first button. Drawn with the spaces of
+// the font at hand it would hide "of" under the button, so the words after the run stand at
+// a fixed place instead.
+class GatLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const qsizetype gat = text().indexOf(QStringLiteral("  "));
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text().left(gat));
+        p.drawText(rect().adjusted(OfLinks, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text().mid(gat).trimmed());
+    }
+};
 
 void openSite(const QString &host)
 {
@@ -29,11 +52,18 @@ void TForm1::bouwInfo()
     Make::label(Info, "Label42", Rect(58, 13, 103, 16), QStringLiteral("Een product van :"), geel);
     Make::label(Info, "Label43", Rect(176, 8, 141, 24), QStringLiteral("Jorn Vellekamp"),
                 {Theme::font(19, Theme::Bold | Theme::Italic), Kleur::Geel});
-    Make::label(Info, "Label46", Rect(27, 36, 399, 16),
-                QStringLiteral("Kan gratis gedownload worden op :") + QString(34, QLatin1Char(' ')) + QStringLiteral("of"),
-                {Theme::font(13, Theme::Bold | Theme::Italic), Kleur::Wit});
+    auto *label46 = new GatLabel(Label46Tekst, Info);
+    Make::setup(label46, "Label46", Rect(27, 36, 399, 16));
+    label46->setFont(Theme::font(13, Theme::Bold | Theme::Italic));
+    Make::setTextColor(label46, Kleur::Wit);
     Button3 = Make::button(Info, "Button3", Rect(280, 34, 121, 21), EersteSite, {}, {Theme::font(13), Kleur::Geel});
     Button4 = Make::button(Info, "Button4", Rect(432, 34, 121, 21), TweedeSite, {}, {Theme::font(13), Kleur::Geel});
+    // Yellow on the panel's own blue, so the addresses can be read.
+    for (QPushButton *b : {Button3, Button4}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, Kleur::Blauw);
+        b->setPalette(p);
+    }
     Image2 = Make::label(Info, "Image2", Rect(537, 6, 33, 36), {}, {});
     Image2->setPixmap(portraitIcon(32));
     Make::label(Info, "Label44", Rect(216, 75, 106, 20), QStringLiteral("Tikara v.3"),
