@@ -31,7 +31,14 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1() = default;
+// Closing the window still moves the focus after this object's members are gone; no control
+// may report that to the half-destroyed window.
+TForm1::~TForm1()
+{
+    const auto kinderen = findChildren<QObject *>();
+    for (QObject *kind : kinderen)
+        kind->disconnect(this);
+}
 
 void TForm1::paintEvent(QPaintEvent *event)
 {

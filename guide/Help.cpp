@@ -4,8 +4,9 @@
 
 void TForm1::HelpMouseMove(const QObject *control)
 {
-    // Inner parts of a control (a text field's viewport) speak for the control.
-    while (control && control->objectName().isEmpty())
+    // Inner parts of a control speak for the control: they are unnamed, or carry Qt's own
+    // names ("qt_scrollarea_viewport" in the memo).
+    while (control && (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_")))
         control = control->parent();
     if (!control)
         return;

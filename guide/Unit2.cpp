@@ -4,6 +4,7 @@
 #include "app/Pictures.h"
 #include "clock/FaceGeometry.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QEvent>
 #include <QPainter>
@@ -95,7 +96,8 @@ void TForm2::FormActivate()
 
 bool TForm2::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // A tool window hears every activation of its main window too; only its own counts.
+    if (event->type() == QEvent::WindowActivate && QApplication::activeWindow() == this)
         FormActivate();
     return QWidget::event(event);
 }
