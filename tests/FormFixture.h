@@ -1,0 +1,63 @@
+#pragma once
+// Shared set-up of the window tests: the main window on a clock that stands still and a
+// fixed random sequence, the face of the 799 x 620 window as the design measures it, and
+// helpers to read the hands off the drawing surface and the colour of a minute mark.
+#include "app/Unit1.h"
+#include "clock/Clock.h"
+#include "exercise/RandomSource.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace FormFixture {
+
+// Outer size 805 x 642: centre 201, 289 and radius 189.
+constexpr int MiddenX = 201;
+constexpr int MiddenY = 289;
+
+// Hand lengths from the centre: radius - 23, - 50 and - 70.
+constexpr int SecondsLength = 166;
+constexpr int MinuteLength = 139;
+constexpr int HourLength = 119;
+
+inline const QColor Background(0xB4, 0xB4, 0xB4);
+inline const QColor Black(0, 0, 0);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor Green(0, 128, 0);
+inline const QColor Red(255, 0, 0);
+
+inline QDateTime at(int hour, int minute, int second)
+{
+    return QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second));
+}
+
+// The main window with its clock standing at a given moment.
+struct Window
+{
+    explicit Window(const QDateTime &now = at(10, 8, 30)) : clock(std::make_shared<FixedClock>(now)) {}
+
+    std::shared_ptr<FixedClock> clock;
+    TForm1 form{clock, std::make_shared<SeededRandomSource>(1)};
+};
+
+// Position p of the 60-step scale at distance d from the centre, each coordinate cut towards zero.
+inline QPoint facePoint(double position, int distance)
+{
+    const double angle = 3.14159265358979323846 / 180.0 * 6.0 * -position;
+    return {MiddenX - static_cast<int>(std::sin(angle) * distance),
+            MiddenY - static_cast<int>(std::cos(angle) * distance)};
+}
+
+inline QColor pixelAt(const TForm1 &form, const QPoint &point)
+{
+    return form.surface().pixelColor(point);
+}
+
+inline QColor markColour(const TForm1 &form, int minute)
+{
+    return form.MinuutMerken[minute]->palette().color(QPalette::WindowText);
+}
+
+} // namespace FormFixture
