@@ -131,17 +131,25 @@ void EditField::mousePressEvent(QMouseEvent *event)
     emit clicked();
 }
 
+// Coming back to the window, or out of a menu, is no move into or out of the field.
+static bool binnenVenster(const QFocusEvent *event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
 void EditField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     deselect();
-    emit entered();
+    if (binnenVenster(event))
+        emit entered();
 }
 
 void EditField::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    emit exited();
+    if (binnenVenster(event))
+        emit exited();
 }
 
 void EditField::keyPressEvent(QKeyEvent *event)

@@ -1,0 +1,258 @@
+// Setting the hands with the mouse in the digital -> analog exercise: a press on a knob
+// picks a hand up, the pointer over a minute mark turns it there, a click puts it down.
+#include "ExerciseFixture.h"
+
+using namespace Oefening;
+
+namespace {
+enum Wijzer { Uur = 1, Minuut = 2, Seconde = 3 };
+
+ShapeKnob *knop(const TForm1 &f, int wijzer)
+{
+    return wijzer == Uur ? f.UurWijzerKnop : wijzer == Minuut ? f.MinutenWijzerKnop : f.SecondenWijzerKnop;
+}
+
+QPoint eindpunt(const TForm1 &f, int wijzer)
+{
+    return wijzer == Uur ? f.UurEindpunt : wijzer == Minuut ? f.MinEindpunt : f.SecEindpunt;
+}
+
+int stand(const TForm1 &f, int wijzer)
+{
+    return wijzer == Uur ? f.StandUur : wijzer == Minuut ? f.StandMin : f.StandSec;
+}
+}
+
+class TestHandSetting : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void knobPressPicksHand_data();
+    void knobPressPicksHand();
+    void pointerTurnsPickedHand_data();
+    void pointerTurnsPickedHand();
+    void clickOnMarkPutsHandDown_data();
+    void clickOnMarkPutsHandDown();
+    void secondKnobSwitchesHands();
+    void leavingTheFaceKeepsTheHandPicked();
+    void clickWithNoHandPickedChangesNothing();
+    void pointerWithNoHandPickedChangesNothing();
+    void knobPressWhileChoosingChangesNothing_data();
+    void knobPressWhileChoosingChangesNothing();
+    void nextTaskKeepsHandPicked();
+    void questionMarkPassesPickedHandToHourHand();
+
+private:
+    void verifyHandsAtStart() const;
+    std::unique_ptr<TForm1> m_form;
+};
+
+// A run with all three hands in use; the clock left them at 10:08:30.
+void TestHandSetting::init()
+{
+    m_form = maakVenster({7, 25, 40});
+    QVERIFY(toonActief(*m_form));
+    start(*m_form, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
+    QCOMPARE(m_form->NotatieStijl, 3);
+    verifyHandsAtStart();
+}
+
+void TestHandSetting::cleanup()
+{
+    m_form.reset();
+}
+
+void TestHandSetting::verifyHandsAtStart() const
+{
+    QCOMPARE(m_form->StandUur, 10);
+    QCOMPARE(m_form->StandMin, 8);
+    QCOMPARE(m_form->StandSec, 30);
+}
+
+void TestHandSetting::knobPressPicksHand_data()
+{
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<Qt::MouseButton>("muisknop");
+    QTest::addRow("uurwijzer") << int(Uur) << Qt::LeftButton;
+    QTest::addRow("minutenwijzer") << int(Minuut) << Qt::LeftButton;
+    QTest::addRow("secondenwijzer") << int(Seconde) << Qt::LeftButton;
+    QTest::addRow("uurwijzer_rechter_muisknop") << int(Uur) << Qt::RightButton;
+}
+
+void TestHandSetting::knobPressPicksHand()
+{
+    QFETCH(int, wijzer);
+    QFETCH(Qt::MouseButton, muisknop);
+    TForm1 &f = *m_form;
+    QTest::mouseClick(knop(f, wijzer), muisknop);
+    QCOMPARE(f.ZetModus, 1);
+    QCOMPARE(f.GekozenWijzer, wijzer);
+    for (int w : {Uur, Minuut, Seconde})
+        QVERIFY2(wijzerIn(f, eindpunt(f, w), w == wijzer ? Geel : Zwart), qPrintable(QString::number(w)));
+    verifyHandsAtStart();
+}
+
+void TestHandSetting::pointerTurnsPickedHand_data()
+{
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<int>("merk");
+    QTest::addColumn<int>("verwachtStand");
+    QTest::addColumn<int>("geelMerk");
+    QTest::addColumn<int>("zwartMerk");
+    QTest::addRow("minutenwijzer_naar_20") << int(Minuut) << 20 << 20 << 20 << 8;
+    QTest::addRow("secondenwijzer_naar_45") << int(Seconde) << 45 << 45 << 45 << 30;
+    QTest::addRow("uurwijzer_op_merk_35_is_7_uur") << int(Uur) << 35 << 7 << 35 << 50;
+    QTest::addRow("uurwijzer_op_merk_0_is_uur_0") << int(Uur) << 0 << 0 << 0 << 50;
+    QTest::addRow("uurwijzer_niet_op_merk_7") << int(Uur) << 7 << 10 << 50 << 7;
+}
+
+void TestHandSetting::pointerTurnsPickedHand()
+{
+    QFETCH(int, wijzer);
+    QFETCH(int, merk);
+    QFETCH(int, verwachtStand);
+    QFETCH(int, geelMerk);
+    QFETCH(int, zwartMerk);
+    TForm1 &f = *m_form;
+    QTest::mouseClick(knop(f, wijzer), Qt::LeftButton);
+    QVERIFY(wijsAan(f, merk));
+    QCOMPARE(stand(f, wijzer), verwachtStand);
+    QCOMPARE(f.ZetModus, 1);
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Geel));
+    QCOMPARE(merkKleur(f, geelMerk), Geel);
+    QCOMPARE(merkKleur(f, zwartMerk), Zwart);
+}
+
+void TestHandSetting::clickOnMarkPutsHandDown_data()
+{
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<QList<int>>("langs");
+    QTest::addColumn<int>("verwachtStand");
+    QTest::addRow("minutenwijzer_op_20") << int(Minuut) << QList<int>{20} << 20;
+    QTest::addRow("secondenwijzer_op_12") << int(Seconde) << QList<int>{11, 12} << 12;
+    QTest::addRow("uurwijzer_blijft_op_laatste_uurmerk") << int(Uur) << QList<int>{35, 36} << 7;
+}
+
+void TestHandSetting::clickOnMarkPutsHandDown()
+{
+    QFETCH(int, wijzer);
+    QFETCH(QList<int>, langs);
+    QFETCH(int, verwachtStand);
+    TForm1 &f = *m_form;
+    QTest::mouseClick(knop(f, wijzer), Qt::LeftButton);
+    for (int merk : langs)
+        QVERIFY(wijsAan(f, merk));
+    klik(f.MinuutMerken[langs.last()]);
+    QCOMPARE(f.ZetModus, 0);
+    QCOMPARE(f.GekozenWijzer, wijzer);
+    QCOMPARE(stand(f, wijzer), verwachtStand);
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Zwart));
+    // Put down, the hand no longer follows the pointer.
+    QVERIFY(wijsAan(f, 40));
+    QCOMPARE(stand(f, wijzer), verwachtStand);
+}
+
+void TestHandSetting::secondKnobSwitchesHands()
+{
+    TForm1 &f = *m_form;
+    QTest::mouseClick(f.UurWijzerKnop, Qt::LeftButton);
+    QVERIFY(wijsAan(f, 35));
+    QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
+    QCOMPARE(f.GekozenWijzer, int(Minuut));
+    QCOMPARE(f.StandUur, 7);
+    QCOMPARE(f.StandMin, 8);
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Zwart));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Geel));
+    QVERIFY(wijsAan(f, 20));
+    QCOMPARE(f.StandMin, 20);
+    QCOMPARE(f.StandUur, 7);
+}
+
+void TestHandSetting::leavingTheFaceKeepsTheHandPicked()
+{
+    TForm1 &f = *m_form;
+    QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
+    QVERIFY(wijsAan(f, 20));
+    QTest::mouseMove(f.Help);
+    QCOMPARE(f.ZetModus, 1);
+    QCOMPARE(f.StandMin, 20);
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Geel));
+}
+
+void TestHandSetting::clickWithNoHandPickedChangesNothing()
+{
+    TForm1 &f = *m_form;
+    const int gezet[] = {f.GezetUur, f.GezetMin, f.GezetSec};
+    klik(f.MinuutMerken[20]);
+    verifyHandsAtStart();
+    QCOMPARE(f.GezetUur, gezet[0]);
+    QCOMPARE(f.GezetMin, gezet[1]);
+    QCOMPARE(f.GezetSec, gezet[2]);
+    QCOMPARE(f.ZetModus, 0);
+    for (int w : {Uur, Minuut, Seconde})
+        QVERIFY(wijzerIn(f, eindpunt(f, w), Zwart));
+}
+
+void TestHandSetting::pointerWithNoHandPickedChangesNothing()
+{
+    TForm1 &f = *m_form;
+    for (int merk : {20, 35, 45})
+        QVERIFY(wijsAan(f, merk));
+    verifyHandsAtStart();
+    QCOMPARE(f.AangewezenMinuut, 0);
+    QCOMPARE(merkKleur(f, 20), Zwart);
+}
+
+void TestHandSetting::knobPressWhileChoosingChangesNothing_data()
+{
+    knobPressPicksHand_data();
+}
+
+// "Instellingen" brings the choice panel back while the knobs still stand on the hands.
+void TestHandSetting::knobPressWhileChoosingChangesNothing()
+{
+    QFETCH(int, wijzer);
+    QFETCH(Qt::MouseButton, muisknop);
+    TForm1 &f = *m_form;
+    klik(f.ADKnop1);
+    QVERIFY(!f.KeuzePaneel->isHidden());
+    QTest::mouseClick(knop(f, wijzer), muisknop);
+    QCOMPARE(f.ZetModus, 0);
+    QCOMPARE(f.GekozenWijzer, 0);
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Zwart));
+    QVERIFY(wijsAan(f, 20));
+    verifyHandsAtStart();
+}
+
+void TestHandSetting::nextTaskKeepsHandPicked()
+{
+    TForm1 &f = *m_form;
+    QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
+    QVERIFY(wijsAan(f, 20));
+    klik(f.ADOkKnop);
+    QCOMPARE(f.ZetModus, 1);
+    QVERIFY(wijsAan(f, 40));
+    QCOMPARE(f.StandMin, 40);
+}
+
+// "?" puts the task on the hands one by one and ends with the hour hand picked.
+void TestHandSetting::questionMarkPassesPickedHandToHourHand()
+{
+    TForm1 &f = *m_form;
+    QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
+    QVERIFY(wijsAan(f, 20));
+    QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
+    QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    QCOMPARE(f.ZetModus, 1);
+    QCOMPARE(f.GekozenWijzer, int(Uur));
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Geel));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
+    QVERIFY(wijsAan(f, 35));
+    QCOMPARE(f.StandUur, 7);
+    QCOMPARE(f.StandMin, 20);
+}
+
+QTEST_MAIN(TestHandSetting)
+#include "tst_handsetting.moc"
