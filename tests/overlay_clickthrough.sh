@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Under a private X server with no window manager: the pointer over a see-through part of
 # the Hulpjes overlay is over the main window, and a click there reaches it (the choice
-# panel opens); the pointer over the overlay's ink is over the overlay.
+# panel opens); the pointer over the overlay's ink is over the overlay. The STOP picture,
+# clicked through the overlay, ends the program with exit code 0.
 set -euo pipefail
 app=${1:?path to tikara}
 d=70; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
@@ -41,4 +42,11 @@ sleep 0.5
 after=$(pixel $((cx + 500)) $((cy + 182)))
 [ "$before" = "#B4B4B4" ] || fail "unexpected colour before the click: $before"
 [ "$after" = "#6D6D6D" ] || fail "the click did not reach the starter beneath (colour $after)"
+
+xdotool mousemove $((cx + 54)) $((cy + 116)) click 1
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "STOP did not end the program"
+status=0; wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
 echo "1 passed, 0 failed"
