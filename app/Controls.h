@@ -39,6 +39,7 @@ class BevelPanel : public QWidget
 public:
     BevelPanel(QWidget *parent, const PanelStyle &style);
     void setCaption(const QString &caption);
+    QString caption() const { return m_caption; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

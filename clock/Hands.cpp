@@ -20,8 +20,9 @@ void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
     const QPoint midden(MiddenX, MiddenY);
     {
         QPainter p(&m_surface);
-        // A one-pixel line leaves out its last pixel; wider pens end round.
-        p.setPen(QPen(kleur, breedte, Qt::SolidLine, breedte == 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin));
+        // A flat one-pixel line drops its lower or right end pixel, which would cut the tip
+        // off a hand pointing down or right; a square cap keeps both ends. Wider pens end round.
+        p.setPen(QPen(kleur, breedte, Qt::SolidLine, breedte == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(eind, midden);
     }
     const int marge = breedte / 2 + 2;
