@@ -21,6 +21,9 @@ void TForm1::ControleerAntwoord()
     Uurcontrol->clear();
     Minuutcontrol->clear();
     Secondcontrol->clear();
+    // Without an exercise kind (a countdown started from the start screen) there is nothing
+    // to judge, and an earlier verdict must not be scored again.
+    OpgaveJuist = 0;
     const Opgave opgave{OpgaveUur, OpgaveMin, OpgaveSec};
     if (OefenType == 2)
         controleerGetypt(opgave);

@@ -31,6 +31,7 @@ private slots:
     void resultPanel();
     void resetDuringCountdown();
     void resetAfterResult();
+    void runWithoutKindScoresNothing();
     void escapePressesShownReset_data();
     void escapePressesShownReset();
     void timeUpHidesOverlay();
@@ -252,6 +253,20 @@ void TestTimed::resetAfterResult()
 
     verifyChoosingAfterReset();
     QVERIFY(!form().ADStopKnop->isHidden());
+}
+
+// START from the start screen, RESET and OK in the choice panel give a run without an
+// exercise kind: its OK has nothing to judge, so it scores no point whatever verdict went before.
+void TestTimed::runWithoutKindScoresNothing()
+{
+    startCountdown(Stage::Idle, QStringLiteral("5"));
+    QTest::mouseClick(form().OKKnop1, Qt::LeftButton);
+    QTest::mouseClick(form().KeuzePaneelOkKnop, Qt::LeftButton);
+    QCOMPARE(form().OefenType, 0);
+    form().OpgaveJuist = 1;
+    QTest::mouseClick(form().ADOkKnop, Qt::LeftButton);
+    QCOMPARE(form().Label6->text(), QStringLiteral("0"));
+    QCOMPARE(form().Label8->text(), QStringLiteral("1"));
 }
 
 void TestTimed::escapePressesShownReset_data()
