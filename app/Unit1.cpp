@@ -14,9 +14,11 @@ TForm1::TForm1() : TForm1(std::make_shared<SystemClock>(), std::make_shared<Syst
 
 TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> random)
     : m_clock(std::move(clock)), m_random(std::move(random)),
-      m_surface(ClientWidth, ClientHeight, QImage::Format_RGB32)
+      m_surface(QSize(ClientWidth, ClientHeight) * devicePixelRatioF(), QImage::Format_RGB32)
 {
     Theme::install();
+    // The surface has the screen's own pixels, so the hands stay sharp on a scaled screen.
+    m_surface.setDevicePixelRatio(devicePixelRatioF());
     m_surface.fill(SysColor::ActiveBorder);
     bouwVenster();
     for (QWidget *w : findChildren<QWidget *>()) {
@@ -43,8 +45,9 @@ TForm1::~TForm1()
 void TForm1::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
+    const qreal schaal = m_surface.devicePixelRatio();
     for (const QRect &r : event->region())
-        p.drawImage(r, m_surface, r);
+        p.drawImage(r, m_surface, QRectF(QPointF(r.topLeft()) * schaal, QSizeF(r.size()) * schaal));
 }
 
 // The window is no dialog, so its default and cancel buttons are pressed here.
