@@ -27,6 +27,7 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
         w->installEventFilter(this);
     }
     verbind();
+    geefToegankelijkeNamen();
     FormCreate();
     Form2 = new TForm2(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -281,7 +281,7 @@ private:
     void verbindWijzers();
     void verbindOefening();
     void verbindAftellen();
-    void volgHulp(QWidget *container);
+    void geefToegankelijkeNamen();
 
     void controleerGetypt(const Opgave &opgave);
     void controleerWijzers(const Opgave &opgave);

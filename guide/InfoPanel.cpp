@@ -77,6 +77,7 @@ void TForm1::bouwInfo()
     OKKnop = Make::button(Info, "OKKnop", Rect(265, 181, 36, 25), {}, {});
     OKKnop->setIcon(checkMarkGlyph());
     OKKnop->setIconSize(QSize(18, 18));
+    OKKnop->setAccessibleName(QStringLiteral("OK")); // the check mark says it, for a screen reader
     OKKnop->setFocusPolicy(Qt::ClickFocus);
 }
 
