@@ -3,6 +3,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Links the window to its menu entry and icon on desktops that ask.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.tikara.Tikara"));
     TForm1 form;
     form.show();
     return app.exec();
