@@ -5,12 +5,13 @@
 # clicked through the overlay, ends the program with exit code 0.
 set -euo pipefail
 app=${1:?path to tikara}
-d=70; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
-Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+# Xvfb picks a free display itself and reports it, so parallel runs never share one.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 & xpid=$!
 pid=""
-trap 'kill $pid $xpid 2>/dev/null; wait 2>/dev/null || true' EXIT
-export DISPLAY=:$d QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $pid $xpid 2>/dev/null; wait 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$displayfile") QT_QPA_PLATFORM=xcb
 
 fail() { echo "FAIL: $*"; exit 1; }
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
@@ -18,7 +19,11 @@ under() { xdotool mousemove "$1" "$2"; sleep 0.2; eval "$(xdotool getmouselocati
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
 
 "$app" & pid=$!
-main=""; for _ in $(seq 100); do main=$(windows | head -1); [ -n "$main" ] && break; sleep 0.1; done
+main=""; for _ in $(seq 300); do
+  main=$(windows | head -1); [ -n "$main" ] && break
+  kill -0 "$pid" 2>/dev/null || { code=0; wait "$pid" || code=$?; fail "the program ended before its window showed (exit $code)"; }
+  sleep 0.1
+done
 [ -n "$main" ] || fail "no main window"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
