@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QValidator>
 
 namespace {
 
@@ -26,6 +27,15 @@ void bevel(QPainter &p, QRect &r, Bevel kind, int width)
     else if (kind == Bevel::Lowered)
         frame3D(p, r, SysColor::ButtonShadow, SysColor::ButtonHighlight, width);
 }
+
+// Cut to its length, a field would keep the first half of an emoji that does not fit: an
+// edit that leaves half a character is refused as a whole.
+class WholeCharacters final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override { return input.isValidUtf16() ? Acceptable : Invalid; }
+};
 
 bool isEnter(const QKeyEvent *event)
 {
@@ -115,7 +125,10 @@ void SpeedButton::mouseReleaseEvent(QMouseEvent *event)
     emit up();
 }
 
-EditField::EditField(QWidget *parent) : QLineEdit(parent) {}
+EditField::EditField(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new WholeCharacters(this));
+}
 
 void EditField::setColors(const QColor &back, const QColor &text)
 {

@@ -52,7 +52,8 @@ void TForm1::KeuzePaneelOkKnopClick()
 {
     VerbergInstellingen();
     const std::optional<qint32> minuten = LeesGetal(TimerMinuten->text());
-    Startknop->setVisible(minuten.value_or(0) > 0);
+    // A countdown started in the choice panel keeps RESET shown; START waits until RESET is used.
+    Startknop->setVisible(minuten.value_or(0) > 0 && OKKnop1->isHidden());
     KeuzePaneel->hide();
     ADOefening->show();
     // Hours alone cannot show half hours or quarters.

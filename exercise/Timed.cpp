@@ -30,7 +30,8 @@ void TForm1::TimerMinutenExit()
         return;
     NieuweOpgave();
     WisPunten();
-    Startknop->setVisible(*minuten > 0);
+    // While RESET is shown (a countdown that "Terug" left behind, or its result) START is not offered.
+    Startknop->setVisible(*minuten > 0 && OKKnop1->isHidden());
 }
 
 bool TForm1::TimerMinutenKeyPress()
@@ -108,6 +109,11 @@ void TForm1::OKKnop1Click()
     KlokLoopt = true;
     ADOefening->hide();
     KeuzePaneel->show();
+    // RESET leads to the choice panel, where the exercise kind cannot change: a countdown
+    // started from the start screen left the starters shown, and one of them would open the
+    // choice panel beside the exercise panel of the run that OK starts.
+    DigitaalAnaloog->hide();
+    AnaloogDigitaal->hide();
     if (!Timer2->isActive())
         Timer2->start();
     Panel8->hide();

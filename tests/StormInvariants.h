@@ -1,0 +1,123 @@
+#pragma once
+// The rules the main window keeps after every event, whatever came before: panels that
+// exclude each other, a score that adds up and is shown, hands and fields within range,
+// run state within its values and a hand animation that comes to rest. Checked after each
+// of many thousands of events, so every check is a few comparisons.
+#include "app/Unit1.h"
+
+#include <QString>
+
+namespace Storm {
+
+inline bool shown(const QWidget *w)
+{
+    return !w->isHidden();
+}
+
+// Where a hand animation sets off from and where it goes: a new task starts a new one.
+struct AnimationCourse
+{
+    int uur = 0, min = 0, sec = 0, doelUur = 0, doelMin = 0, doelSec = 0;
+
+    static AnimationCourse of(const TForm1 &f)
+    {
+        return {f.AnimUur, f.AnimMin, f.AnimSec, f.AnimDoelUur, f.OpgaveMin, f.OpgaveSec};
+    }
+    bool operator==(const AnimationCourse &o) const
+    {
+        return uur == o.uur && min == o.min && sec == o.sec && doelUur == o.doelUur
+               && doelMin == o.doelMin && doelSec == o.doelSec;
+    }
+};
+
+class Invariants
+{
+public:
+    // The animation turns each hand at most 59 steps, so it has stopped by its 60th tick.
+    static constexpr int MostAnimationTicks = 60;
+
+    // The first broken rule after an event, or an empty text.
+    QString check(const TForm1 &f, bool animationTick)
+    {
+        QString broken = panels(f);
+        if (broken.isEmpty())
+            broken = score(f);
+        if (broken.isEmpty())
+            broken = ranges(f);
+        if (broken.isEmpty())
+            broken = fields(f);
+        if (broken.isEmpty())
+            broken = animation(f, animationTick);
+        return broken;
+    }
+
+private:
+    static QString panels(const TForm1 &f)
+    {
+        const std::pair<const QWidget *, const QWidget *> exclusive[] = {
+            {f.ADOefening, f.KeuzePaneel}, {f.Startknop, f.OKKnop1}};
+        for (const auto &[a, b] : exclusive)
+            if (shown(a) && shown(b))
+                return QStringLiteral("%1 and %2 both shown").arg(a->objectName(), b->objectName());
+        if (!shown(f.ADKnop1))
+            return {};
+        const QWidget *const settings[] = {f.TwaalfUren, f.VierentwintigUren, f.Label4, f.TimerMinuten, f.SecondenAan,
+                                           f.WijzerCorrectie, f.VraagtekenAan, f.Cijfers, f.Punten, f.Romeins};
+        for (const QWidget *w : settings)
+            if (shown(w))
+                return QStringLiteral("ADKnop1 shown together with the setting %1").arg(w->objectName());
+        return {};
+    }
+
+    static QString score(const TForm1 &f)
+    {
+        if (f.BehaaldePunten > f.MaximumPunten)
+            return QStringLiteral("BehaaldePunten %1 above MaximumPunten %2").arg(f.BehaaldePunten).arg(f.MaximumPunten);
+        if (f.Label6->text() != QString::number(f.BehaaldePunten) || f.Label8->text() != QString::number(f.MaximumPunten))
+            return QStringLiteral("score shown as %1 of %2, kept as %3 of %4")
+                .arg(f.Label6->text(), f.Label8->text()).arg(f.BehaaldePunten).arg(f.MaximumPunten);
+        return {};
+    }
+
+    static QString ranges(const TForm1 &f)
+    {
+        const struct { const char *name; int value; int last; } rows[] = {
+            {"StandUur", f.StandUur, 11}, {"StandMin", f.StandMin, 59}, {"StandSec", f.StandSec, 59},
+            {"GezetUur", f.GezetUur, 11}, {"GezetMin", f.GezetMin, 59}, {"GezetSec", f.GezetSec, 59},
+            {"OefenType", f.OefenType, 2}, {"NotatieStijl", f.NotatieStijl, 3},
+            {"ZetModus", f.ZetModus, 1},   {"GekozenWijzer", f.GekozenWijzer, 3},
+        };
+        for (const auto &r : rows)
+            if (r.value < 0 || r.value > r.last)
+                return QStringLiteral("%1 = %2, outside 0..%3").arg(QLatin1String(r.name)).arg(r.value).arg(r.last);
+        return {};
+    }
+
+    static QString fields(const TForm1 &f)
+    {
+        for (const QLineEdit *veld : {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld})
+            if (veld->text().size() > 2)
+                return QStringLiteral("%1 holds \"%2\"").arg(veld->objectName(), veld->text());
+        if (f.TimerMinuten->text().size() > 3)
+            return QStringLiteral("TimerMinuten holds \"%1\"").arg(f.TimerMinuten->text());
+        return {};
+    }
+
+    QString animation(const TForm1 &f, bool animationTick)
+    {
+        const AnimationCourse course = AnimationCourse::of(f);
+        if (!f.Timer3->isActive() || (!animationTick && !(course == m_course)))
+            m_ticks = 0;
+        else if (animationTick)
+            ++m_ticks;
+        m_course = course;
+        if (m_ticks >= MostAnimationTicks)
+            return QStringLiteral("Timer3 still runs after %1 ticks").arg(m_ticks);
+        return {};
+    }
+
+    int m_ticks = 0;
+    AnimationCourse m_course;
+};
+
+} // namespace Storm
