@@ -121,7 +121,8 @@ namespace {
 QPointF dialPoint(qreal minutes, qreal length)
 {
     const qreal angle = qDegreesToRadians(minutes * 6);
-    return {clockDesignSize / 2 + qSin(angle) * length, clockDesignSize / 2 - qCos(angle) * length};
+    const qreal middle = clockDesignSize / 2.0;
+    return {middle + qSin(angle) * length, middle - qCos(angle) * length};
 }
 
 void paintDial(QPainter &p)

@@ -18,7 +18,7 @@ void TForm1::CijfersClick()
         const char *tekst = Cijfers->isChecked() ? CijferTeksten[uur]
                             : Punten->isChecked() ? Ring
                                                   : RomeinseTeksten[uur];
-        MinuutMerken[uur * 5]->setText(QString::fromLatin1(tekst));
+        MinuutMerken[std::size_t(uur) * 5]->setText(QString::fromLatin1(tekst));
     }
 }
 

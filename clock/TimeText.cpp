@@ -136,7 +136,7 @@ QString longTimeFormat(const QLocale &locale)
     const QList<Stuk> stukken = splitFormat(locale.timeFormat(QLocale::LongFormat));
     const qsizetype uur = indexOf(stukken, Soort::Uur);
     const QString separator = timeSeparator(stukken);
-    const QString digits = (uur < 0 ? QStringLiteral("HH") : stukken[uur].tekst) + separator
+    QString digits = (uur < 0 ? QStringLiteral("HH") : stukken[uur].tekst) + separator
             + QStringLiteral("mm") + separator + QStringLiteral("ss");
     const qsizetype marker = indexOf(stukken, Soort::AmPm);
     if (marker < 0)

@@ -65,7 +65,7 @@ void TForm1::controleerWijzers(const Opgave &opgave)
     BewaardUur = GezetUur;
     BewaardMin = GezetMin;
     BewaardSec = GezetSec;
-    const HandsVerdict oordeel = judgeHands(GezetUur, GezetMin, GezetSec, opgave, VierentwintigUren->isChecked(), SecondenAan->isChecked());
+    const HandsVerdict oordeel = judgeHands({GezetUur, GezetMin, GezetSec}, opgave, VierentwintigUren->isChecked(), SecondenAan->isChecked());
     UurWijzerKnop->setFill(oordeel.uurGoed ? Kleur::Groen : Kleur::Rood);
     MinutenWijzerKnop->setFill(oordeel.minGoed ? Kleur::Groen : Kleur::Rood);
     if (oordeel.secJudged)

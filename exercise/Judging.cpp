@@ -89,15 +89,14 @@ bool HandsVerdict::juist() const
     return uurGoed && minGoed && secGoed;
 }
 
-HandsVerdict judgeHands(int gezetUur, int gezetMin, int gezetSec, const Opgave &opgave,
-                        bool vierentwintigUren, bool secondenAan)
+HandsVerdict judgeHands(const Opgave &gezet, const Opgave &opgave, bool vierentwintigUren, bool secondenAan)
 {
     const bool afternoonTask = vierentwintigUren && opgave.uur > lastMorningHour;
     HandsVerdict verdict;
-    verdict.uurGoed = gezetUur + (afternoonTask ? hoursOnHourHand : 0) == opgave.uur;
-    verdict.minGoed = gezetMin == opgave.min;
+    verdict.uurGoed = gezet.uur + (afternoonTask ? hoursOnHourHand : 0) == opgave.uur;
+    verdict.minGoed = gezet.min == opgave.min;
     verdict.secJudged = secondenAan;
     if (secondenAan)
-        verdict.secGoed = gezetSec == opgave.sec;
+        verdict.secGoed = gezet.sec == opgave.sec;
     return verdict;
 }

@@ -37,7 +37,6 @@ struct HandsVerdict
     bool juist() const;
 };
 
-// gezetUur is the hour hand's position 0..11; on a 24-hour dial an afternoon
-// task is matched by the same hand position.
-HandsVerdict judgeHands(int gezetUur, int gezetMin, int gezetSec, const Opgave &opgave,
-                        bool vierentwintigUren, bool secondenAan);
+// The hands as set: the hour hand's position 0..11 and the minute and second marks; on a
+// 24-hour dial an afternoon task is matched by the same hand position.
+HandsVerdict judgeHands(const Opgave &gezet, const Opgave &opgave, bool vierentwintigUren, bool secondenAan);

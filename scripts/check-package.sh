@@ -30,17 +30,7 @@ step() {
   if out=$("$@" 2>&1); then pass "$what"; else fail "$what"; printf '%s\n' "$out"; fi
 }
 
-packages=(build-essential cmake qt6-base-dev desktop-file-utils appstream dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh desktop-file-utils appstream dpkg-dev
 
 step "release build" bash -c 'cmake --preset release >/dev/null && cmake --build --preset release'
 [ "$failed" -eq 0 ] || finish

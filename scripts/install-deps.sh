@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12 / Ubuntu; asks sudo for root when needed.
+# Installs what building, running and testing need on Debian 12 / Ubuntu, plus any packages
+# named as arguments; asks sudo for root when needed.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core
-          xvfb xdotool imagemagick x11-utils)
+          xvfb xdotool imagemagick x11-utils python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -20,7 +20,7 @@ std::array<QString, AantalMerken> startCaptions()
     captions.fill(QStringLiteral("*"));
     captions[0] = QStringLiteral("12");
     for (int hour = 1; hour < 12; ++hour)
-        captions[hour * 5] = QString::number(hour);
+        captions[std::size_t(hour) * 5] = QString::number(hour);
     return captions;
 }
 

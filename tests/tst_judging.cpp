@@ -143,7 +143,7 @@ void TestJudging::hands()
     QFETCH(bool, secGoed);
     QFETCH(bool, juist);
 
-    const HandsVerdict verdict = judgeHands(gezetUur, gezetMin, gezetSec, {opgaveUur, opgaveMin, opgaveSec},
+    const HandsVerdict verdict = judgeHands({gezetUur, gezetMin, gezetSec}, {opgaveUur, opgaveMin, opgaveSec},
                                             vierentwintig, seconden);
     QCOMPARE(verdict.uurGoed, uurGoed);
     QCOMPARE(verdict.minGoed, minGoed);

@@ -12,7 +12,7 @@ const QLocale Dutch(QLocale::Dutch, QLocale::Netherlands);
 const char *const SettingsList[] = {"TwaalfUren", "VierentwintigUren", "Label4", "TimerMinuten", "SecondenAan",
                                     "WijzerCorrectie", "VraagtekenAan", "Cijfers", "Punten", "Romeins"};
 
-constexpr qint64 MsPerMinute = 60 * 1000;
+constexpr qint64 MsPerMinute = 60LL * 1000;
 } // namespace
 
 class TestTimed : public QObject
