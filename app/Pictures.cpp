@@ -14,7 +14,7 @@ constexpr QSize stopSize(228, 100);
 constexpr int glyphSize = 18;
 constexpr int iconDesignSize = 32;  // the portrait is drawn in these units
 constexpr int clockDesignSize = 48; // the clock icon is drawn in these units
-constexpr int applicationIconSizes[] = {16, 32, 48, 256};
+constexpr int applicationIconSizes[] = {16, 32, 48}; // larger sizes are scaled from 48 when a desktop asks
 
 const QColor stopRed(230, 0, 0);
 const QColor stopOutline(64, 0, 0);

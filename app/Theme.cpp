@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QStyleOption>
+#include <qdrawutil.h>
 #include <QStyleFactory>
 
 namespace {
@@ -19,6 +21,18 @@ public:
         if (hint == SH_ToolTip_WakeUpDelay)
             return Theme::TooltipShowMs;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // A plain etched frame: the style's own group-box frame is a picture whose loading pulls
+    // in every image-format plugin at start-up.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameGroupBox) {
+            qDrawShadeRect(painter, option->rect, option->palette, true, 1, 0);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 };
 
