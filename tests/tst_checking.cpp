@@ -47,6 +47,7 @@ private slots:
 
 private:
     void setHands(const QList<int> &merken);
+    bool zetMinuutFout();
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -212,14 +213,22 @@ void TestChecking::handsSetWithMouse()
     QCOMPARE(f.Label8->text(), QString::number(overslaan + 1));
 }
 
-// Task 7:25:40 set as 7:20:40.
-void TestChecking::holdingQuestionMarkShowsTaskOnHands()
+// Task 7:25:40, set as 7:20:40 in a digital -> analog exercise with "?".
+bool TestChecking::zetMinuutFout()
 {
     m_form = maakVenster({7, 25, 40});
     TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
+    if (!toonActief(f))
+        return false;
     start(f, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
     setHands({35, 20, 40});
+    return true;
+}
+
+void TestChecking::holdingQuestionMarkShowsTaskOnHands()
+{
+    QVERIFY(zetMinuutFout());
+    TForm1 &f = *m_form;
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.UurWijzerKnop->fill(), Groen);
     QCOMPARE(f.MinutenWijzerKnop->fill(), Rood);
@@ -245,11 +254,8 @@ void TestChecking::holdingQuestionMarkShowsTaskOnHands()
 // not arrive there, or OK would score the task's own time as the learner's answer.
 void TestChecking::releaseKeepsLearnersSettingForOk()
 {
-    m_form = maakVenster({7, 25, 40});
+    QVERIFY(zetMinuutFout());
     TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
-    setHands({35, 20, 40});
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     tikAnimatie(f, 60);
