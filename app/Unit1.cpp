@@ -2,7 +2,6 @@
 
 #include "clock/Clock.h"
 #include "exercise/RandomSource.h"
-#include "guide/Unit2.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -29,7 +28,6 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
     verbind();
     geefToegankelijkeNamen();
     FormCreate();
-    Form2 = new TForm2(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

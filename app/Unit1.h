@@ -178,7 +178,7 @@ public:
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
 
-    TForm2 *Form2 = nullptr;
+    TForm2 *Form2 = nullptr; // the Hulpjes overlay, built when first shown
 
 
     // Settings and score.

@@ -97,7 +97,7 @@ void TForm1::ToonUitslag()
     Label51->setText(procent.value_or(QString()));
     Panel3->show();
     OKKnop1->show();
-    if (Form2->isVisible()) {
+    if (Form2 && Form2->isVisible()) {
         Form2->hide();
         Button1->setText(QStringLiteral("Hulpjes Aan"));
     }
