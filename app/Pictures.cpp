@@ -1,6 +1,5 @@
 #include "app/Pictures.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -21,28 +20,53 @@ const QColor stopOutline(64, 0, 0);
 const QColor arrowViolet(0x80, 0x00, 0xFF);
 const QColor disabledGrey(128, 128, 128);
 
-// Scales a path so that it fills the target rectangle exactly, whatever serif font stands in.
-QPainterPath fitted(const QPainterPath &path, const QRectF &target)
+// Maps a rectangle onto the target rectangle exactly.
+QTransform fitting(const QRectF &from, const QRectF &target)
 {
-    const QRectF from = path.boundingRect();
-    if (from.isEmpty())
-        return path;
     QTransform t;
     t.translate(target.left(), target.top());
     t.scale(target.width() / from.width(), target.height() / from.height());
     t.translate(-from.left(), -from.top());
-    return t.map(path);
+    return t;
 }
 
-QPainterPath stopLetters()
+// The letters S, T, O and P as bold strokes, 100 units high, drawn without a font so that
+// start-up loads no serif font and shapes no text for them.
+QList<QPainterPath> stopLetters()
 {
-    QFont serif(QStringLiteral("Times New Roman"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setBold(true);
-    serif.setPixelSize(100);
-    QPainterPath letters;
-    letters.addText(0, 0, serif, QStringLiteral("STOP"));
-    return letters;
+    constexpr qreal stroke = 22;
+    QPainterPath s(QPointF(50, 22));
+    s.cubicTo(45, 13, 38, 11, 30, 11);
+    s.cubicTo(18, 11, 10, 18, 10, 29);
+    s.cubicTo(10, 42, 22, 46, 30, 50);
+    s.cubicTo(40, 54, 50, 58, 50, 71);
+    s.cubicTo(50, 82, 42, 89, 30, 89);
+    s.cubicTo(21, 89, 14, 86, 10, 78);
+
+    QPainterPath tBar(QPointF(72, 11));
+    tBar.lineTo(136, 11);
+    QPainterPath tStem(QPointF(104, 11));
+    tStem.lineTo(104, 100);
+
+    QPainterPath o;
+    o.addEllipse(QPointF(183, 50), 35 - stroke / 2, 50 - stroke / 2);
+
+    QPainterPath pStem(QPointF(241, 0));
+    pStem.lineTo(241, 100);
+    QPainterPath pBowl(QPointF(241, 11));
+    pBowl.lineTo(262, 11);
+    pBowl.cubicTo(280, 11, 288, 20, 288, 32);
+    pBowl.cubicTo(288, 45, 280, 54, 262, 54);
+    pBowl.lineTo(241, 54);
+
+    QPainterPathStroker pen;
+    pen.setWidth(stroke);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    QList<QPainterPath> outlines;
+    for (const QPainterPath &line : {s, tBar, tStem, o, pStem, pBowl})
+        outlines.append(pen.createStroke(line));
+    return outlines;
 }
 
 } // namespace
@@ -58,8 +82,15 @@ QImage stopPicture()
     p.drawRoundedRect(QRectF(2, 2, 224, 96), 20, 20);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPath(fitted(stopLetters(), QRectF(22, 12, 184, 60)));
     p.drawRect(QRectF(22, 79, 184, 8));
+    // Each stroke is filled on its own, so where two cross no hole appears.
+    const QList<QPainterPath> letters = stopLetters();
+    QRectF bounds;
+    for (const QPainterPath &stroke : letters)
+        bounds |= stroke.boundingRect();
+    p.setTransform(fitting(bounds, QRectF(22, 12, 184, 60)));
+    for (const QPainterPath &stroke : letters)
+        p.drawPath(stroke);
     return image;
 }
 
