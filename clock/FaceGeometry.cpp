@@ -80,3 +80,21 @@ std::array<QPoint, AantalMerken> placeMarks(const FaceGeometry &g,
     }
     return corners;
 }
+
+std::vector<QRect> lineCover(QPoint a, QPoint b, int margin)
+{
+    // Pieces of at most this many pixels along the line's longer axis: shorter pieces
+    // cover less area but give the repaint more rectangles to handle.
+    constexpr int Stuk = 32;
+    const QPoint d = b - a;
+    const int pieces = qMax(1, (qMax(qAbs(d.x()), qAbs(d.y())) + Stuk - 1) / Stuk);
+    std::vector<QRect> cover;
+    cover.reserve(std::size_t(pieces));
+    QPoint from = a;
+    for (int k = 1; k <= pieces; ++k) {
+        const QPoint to = a + d * k / pieces;
+        cover.push_back(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));
+        from = to;
+    }
+    return cover;
+}

@@ -5,9 +5,11 @@
 // steps, and every point cut towards zero so the face lands on whole pixels
 // exactly where it was designed.
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 struct FaceGeometry
 {
@@ -57,3 +59,8 @@ double hourHandAngle(int hour0to11, int standMin, bool correctie);
 // keeps the offsets of the mark before it.
 std::array<QPoint, AantalMerken> placeMarks(const FaceGeometry &g,
                                             const std::array<QString, AantalMerken> &captions);
+
+// Rectangles that together cover a line from a to b and everything within margin of it.
+// A slanting hand dirties a strip along itself instead of its whole bounding box, so fewer
+// marks beneath it are painted again at each step of a glide.
+std::vector<QRect> lineCover(QPoint a, QPoint b, int margin);

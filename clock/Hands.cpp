@@ -26,7 +26,10 @@ void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
         p.drawLine(eind, midden);
     }
     const int marge = breedte / 2 + 2;
-    update(QRect(eind, midden).normalized().adjusted(-marge, -marge, marge, marge));
+    QRegion gewijzigd;
+    for (const QRect &stuk : lineCover(eind, midden, marge))
+        gewijzigd += stuk;
+    update(gewijzigd);
 }
 
 QColor TForm1::wijzerKleur(int wijzer, bool fout, bool &knopZichtbaar) const

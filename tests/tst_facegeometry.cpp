@@ -1,5 +1,8 @@
 #include "clock/FaceGeometry.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <QTest>
 
 #include <cmath>
@@ -45,6 +48,8 @@ private slots:
     void hourHand_data();
     void hourHand();
     void correctionTurnsHalfDegreePerMinute();
+    void lineCoverHoldsTheHand_data();
+    void lineCoverHoldsTheHand();
 };
 
 void TestFaceGeometry::geometry_data()
@@ -168,6 +173,56 @@ void TestFaceGeometry::correctionTurnsHalfDegreePerMinute()
     const double turned = hourHandAngle(3, 30, true) - hourHandAngle(3, 30, false);
     QVERIFY(std::abs(turned - degrees(-15.0)) < 1e-12);
     QVERIFY(std::abs(hourHandAngle(3, 0, false) - degrees(-90.0)) < 1e-12);
+}
+
+void TestFaceGeometry::lineCoverHoldsTheHand_data()
+{
+    QTest::addColumn<QPoint>("tip");
+    QTest::addColumn<int>("pen");
+    QTest::addColumn<double>("largestShare"); // of the bounding box the cover may take
+
+    const QPoint centre(200, 200);
+    QTest::addRow("seconds_up") << QPoint(200, 50) << 1 << 1.0;
+    QTest::addRow("seconds_slanting") << centre + QPoint(106, 106) << 1 << 0.5;
+    QTest::addRow("minutes_left") << QPoint(60, 200) << 3 << 1.0;
+    QTest::addRow("minutes_steep") << centre + QPoint(-37, 129) << 3 << 0.6;
+    QTest::addRow("minutes_slanting") << centre + QPoint(-95, -95) << 3 << 0.5;
+    QTest::addRow("hours_shallow") << centre + QPoint(110, -30) << 6 << 0.7;
+    QTest::addRow("hours_slanting") << centre + QPoint(80, 80) << 6 << 0.6;
+    QTest::addRow("at_the_centre") << centre << 6 << 1.0;
+}
+
+// Every pixel the hand's pen touches lies inside the cover, or a glide would leave parts of
+// the old hand on the screen; and a slanting hand's cover is a strip, not its whole box.
+void TestFaceGeometry::lineCoverHoldsTheHand()
+{
+    QFETCH(QPoint, tip);
+    QFETCH(int, pen);
+    QFETCH(double, largestShare);
+    const QPoint centre(200, 200);
+    const int margin = pen / 2 + 2;
+
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setPen(QPen(Qt::black, pen, Qt::SolidLine, pen == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(tip, centre);
+    }
+    QRegion cover;
+    for (const QRect &piece : lineCover(tip, centre, margin))
+        cover += piece;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255) && !cover.contains(QPoint(x, y)))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) lies outside the cover").arg(x).arg(y)));
+
+    const QRect box = QRect(tip, centre).normalized().adjusted(-margin, -margin, margin, margin);
+    qint64 coverArea = 0;
+    for (const QRect &r : cover)
+        coverArea += qint64(r.width()) * r.height();
+    QVERIFY2(coverArea <= largestShare * box.width() * box.height(),
+             qPrintable(QStringLiteral("%1 of %2 pixels").arg(coverArea).arg(box.width() * box.height())));
 }
 
 QTEST_GUILESS_MAIN(TestFaceGeometry)
