@@ -1,9 +1,11 @@
 #include "app/Theme.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QThreadPool>
 #include <qdrawutil.h>
 #include <QStyleFactory>
 
@@ -84,4 +86,10 @@ void Theme::install()
     QApplication::setStyle(new TikaraStyle);
     QApplication::setPalette(classicPalette());
     QApplication::setFont(font(13));
+}
+
+void Theme::loadFontsInBackground()
+{
+    // The global pool keeps its thread for a while, and the application waits for it on exit.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }

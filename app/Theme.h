@@ -48,4 +48,9 @@ QFont font(int pixels, int style = Bold, const QString &family = SansSerif);
 
 // Style, palette and font substitutions for the whole application; safe to call often.
 void install();
+
+// Reading the system's fonts is the largest single step of start-up. This starts it on a
+// worker thread, so it runs while the window is being built; a font asked for meanwhile
+// waits for it. Call after install(), whose substitutions the fonts are matched with.
+void loadFontsInBackground();
 }

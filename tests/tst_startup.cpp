@@ -11,6 +11,8 @@ class TestStartup : public QObject
 private slots:
     void initTestCase();
     void init();
+    void fontsMatchWhileLoadedInBackground_data();
+    void fontsMatchWhileLoadedInBackground();
     void cleanup();
 
     void scoreCleared();
@@ -38,6 +40,9 @@ void TestStartup::initTestCase()
 {
     // The C locale writes the long time as HH:mm:ss.
     QLocale::setDefault(QLocale::c());
+    // As the program starts: the first window is built while the fonts are still being read.
+    Theme::install();
+    Theme::loadFontsInBackground();
 }
 
 void TestStartup::init()
@@ -48,6 +53,29 @@ void TestStartup::init()
 void TestStartup::cleanup()
 {
     m_window.reset();
+}
+
+void TestStartup::fontsMatchWhileLoadedInBackground_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("bold");
+    QTest::addRow("settings_group") << "Instellingen" << true;
+    QTest::addRow("score_caption") << "Label41" << true;
+    QTest::addRow("numeral_mark") << "M5" << true;
+    QTest::addRow("timer_caption") << "Label4" << true;
+}
+
+// Every text finds the narrow sans-serif face the layout was measured with, even when the
+// window was built while the font list was still being read.
+void TestStartup::fontsMatchWhileLoadedInBackground()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, bold);
+    const auto *widget = m_window->form.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    const QFontInfo info(widget->font());
+    QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(info.bold(), bold);
 }
 
 void TestStartup::scoreCleared()
