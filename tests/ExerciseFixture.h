@@ -2,6 +2,7 @@
 // What the exercise window tests share: a window on a clock that stands still at 10:08:30
 // with scripted random draws, and the gestures of a learner: clicking named controls,
 // pointing at a minute mark, typing, and looking at the hands on the window's surface.
+#include "DesignColours.h"
 #include "app/Unit1.h"
 
 #include <QApplication>
@@ -13,14 +14,13 @@ namespace Oefening {
 
 enum Soort { DigitaalAnaloog = 1, AnaloogDigitaal = 2 };
 
-// Colours as the design gives them.
-inline const QColor Zwart{0, 0, 0};
-inline const QColor Wit{255, 255, 255};
-inline const QColor Geel{255, 255, 0};
-inline const QColor Groen{0, 128, 0};
-inline const QColor Rood{255, 0, 0};
-inline const QColor Blauw{0, 0, 255};
-inline const QColor Achtergrond{0xB4, 0xB4, 0xB4};
+using DesignColour::Background;
+using DesignColour::Black;
+using DesignColour::Blue;
+using DesignColour::Green;
+using DesignColour::Red;
+using DesignColour::White;
+using DesignColour::Yellow;
 
 // The hour is drawn first (again while it equals the previous task's hour), then the
 // minutes by level, then the seconds; the list is used round and round.

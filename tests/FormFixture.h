@@ -2,6 +2,7 @@
 // Shared set-up of the window tests: the main window on a clock that stands still and a
 // fixed random sequence, the face of the 799 x 620 window as the design measures it, and
 // helpers to read the hands off the drawing surface and the colour of a minute mark.
+#include "DesignColours.h"
 #include "app/Unit1.h"
 #include "clock/Clock.h"
 #include "exercise/RandomSource.h"
@@ -22,11 +23,11 @@ constexpr int SecondsLength = 166;
 constexpr int MinuteLength = 139;
 constexpr int HourLength = 119;
 
-inline const QColor Background(0xB4, 0xB4, 0xB4);
-inline const QColor Black(0, 0, 0);
-inline const QColor Yellow(255, 255, 0);
-inline const QColor Green(0, 128, 0);
-inline const QColor Red(255, 0, 0);
+using DesignColour::Background;
+using DesignColour::Black;
+using DesignColour::Green;
+using DesignColour::Red;
+using DesignColour::Yellow;
 
 inline QDateTime at(int hour, int minute, int second)
 {

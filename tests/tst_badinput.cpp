@@ -166,7 +166,7 @@ void TestBadInput::typedAnswer()
 
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(answerField(f, field)->text(), judged);
-    QCOMPARE(Oefening::achtergrondVan(answerField(f, field)), right ? Oefening::Groen : Oefening::Rood);
+    QCOMPARE(Oefening::achtergrondVan(answerField(f, field)), right ? Oefening::Green : Oefening::Red);
     const int expected = field == Hour ? 3 : 0;
     QCOMPARE(correction(f, field)->text(), right ? QString() : QString::number(expected));
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);

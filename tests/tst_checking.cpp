@@ -18,7 +18,7 @@ QList<QLabel *> controles(const TForm1 &f)
 // "goed" green, "fout" red, "-" not judged: the field stays white.
 QColor kleurVanOordeel(const QString &oordeel)
 {
-    return oordeel == u"goed" ? Groen : oordeel == u"fout" ? Rood : Wit;
+    return oordeel == u"goed" ? Green : oordeel == u"fout" ? Red : White;
 }
 
 void typAntwoord(TForm1 &f, const QStringList &getypt)
@@ -128,8 +128,8 @@ void TestChecking::typedAnswer()
     }
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(achtergrondVan(velden(f)[i]), Wit);
-        QCOMPARE(tekstkleurVan(velden(f)[i]), Zwart);
+        QCOMPARE(achtergrondVan(velden(f)[i]), White);
+        QCOMPARE(tekstkleurVan(velden(f)[i]), Black);
         QVERIFY(controles(f)[i]->text().isEmpty());
     }
     klik(f.ADOkKnop);
@@ -155,13 +155,13 @@ void TestChecking::holdingQuestionMarkColoursTypedHands()
     QTest::mousePress(f.ADControleKnop, muisknop);
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 15);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Rood));
-    QVERIFY(wijzerIn(f, f.UurEindpunt, Groen));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Red));
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Green));
     QTest::mouseRelease(f.ADControleKnop, muisknop);
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 15);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
-    QVERIFY(wijzerIn(f, f.UurEindpunt, Zwart));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Black));
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Black));
     QCOMPARE(f.MinInvoerVeld->text(), QStringLiteral("30"));
 }
 
@@ -230,22 +230,22 @@ void TestChecking::holdingQuestionMarkShowsTaskOnHands()
     QVERIFY(zetMinuutFout());
     TForm1 &f = *m_form;
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
-    QCOMPARE(f.UurWijzerKnop->fill(), Groen);
-    QCOMPARE(f.MinutenWijzerKnop->fill(), Rood);
-    QCOMPARE(f.SecondenWijzerKnop->fill(), Groen);
+    QCOMPARE(f.UurWijzerKnop->fill(), Green);
+    QCOMPARE(f.MinutenWijzerKnop->fill(), Red);
+    QCOMPARE(f.SecondenWijzerKnop->fill(), Green);
     QCOMPARE(f.StandMin, 25);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Black));
     const QPoint opgaveMinuut = f.MinEindpunt;
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 20);
     QCOMPARE(f.StandSec, 40);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
-    QVERIFY(wijzerIn(f, opgaveMinuut, Achtergrond));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Black));
+    QVERIFY(wijzerIn(f, opgaveMinuut, Background));
     for (ShapeKnob *k : {f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop})
-        QCOMPARE(k->fill(), Wit);
-    QCOMPARE(achtergrondVan(f.UurInvoerVeld), Blauw);
-    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), Geel);
+        QCOMPARE(k->fill(), White);
+    QCOMPARE(achtergrondVan(f.UurInvoerVeld), Blue);
+    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), Yellow);
     for (QLabel *c : controles(f))
         QVERIFY(c->text().isEmpty());
 }
@@ -262,7 +262,7 @@ void TestChecking::releaseKeepsLearnersSettingForOk()
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 20);
     QCOMPARE(f.StandSec, 40);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Black));
     klik(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QStringLiteral("1"));

@@ -90,7 +90,7 @@ void TestHandSetting::knobPressPicksHand()
     QCOMPARE(f.ZetModus, 1);
     QCOMPARE(f.GekozenWijzer, wijzer);
     for (int w : {Uur, Minuut, Seconde})
-        QVERIFY2(wijzerIn(f, eindpunt(f, w), w == wijzer ? Geel : Zwart), qPrintable(QString::number(w)));
+        QVERIFY2(wijzerIn(f, eindpunt(f, w), w == wijzer ? Yellow : Black), qPrintable(QString::number(w)));
     verifyHandsAtStart();
 }
 
@@ -120,9 +120,9 @@ void TestHandSetting::pointerTurnsPickedHand()
     QVERIFY(wijsAan(f, merk));
     QCOMPARE(stand(f, wijzer), verwachtStand);
     QCOMPARE(f.ZetModus, 1);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Geel));
-    QCOMPARE(merkKleur(f, geelMerk), Geel);
-    QCOMPARE(merkKleur(f, zwartMerk), Zwart);
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Yellow));
+    QCOMPARE(merkKleur(f, geelMerk), Yellow);
+    QCOMPARE(merkKleur(f, zwartMerk), Black);
 }
 
 void TestHandSetting::clickOnMarkPutsHandDown_data()
@@ -148,7 +148,7 @@ void TestHandSetting::clickOnMarkPutsHandDown()
     QCOMPARE(f.ZetModus, 0);
     QCOMPARE(f.GekozenWijzer, wijzer);
     QCOMPARE(stand(f, wijzer), verwachtStand);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Zwart));
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Black));
     // Put down, the hand no longer follows the pointer.
     QVERIFY(wijsAan(f, 40));
     QCOMPARE(stand(f, wijzer), verwachtStand);
@@ -163,8 +163,8 @@ void TestHandSetting::secondKnobSwitchesHands()
     QCOMPARE(f.GekozenWijzer, int(Minuut));
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 8);
-    QVERIFY(wijzerIn(f, f.UurEindpunt, Zwart));
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Geel));
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Black));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Yellow));
     QVERIFY(wijsAan(f, 20));
     QCOMPARE(f.StandMin, 20);
     QCOMPARE(f.StandUur, 7);
@@ -178,7 +178,7 @@ void TestHandSetting::leavingTheFaceKeepsTheHandPicked()
     QTest::mouseMove(f.Help);
     QCOMPARE(f.ZetModus, 1);
     QCOMPARE(f.StandMin, 20);
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Geel));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Yellow));
 }
 
 void TestHandSetting::clickWithNoHandPickedChangesNothing()
@@ -192,7 +192,7 @@ void TestHandSetting::clickWithNoHandPickedChangesNothing()
     QCOMPARE(f.GezetSec, gezet[2]);
     QCOMPARE(f.ZetModus, 0);
     for (int w : {Uur, Minuut, Seconde})
-        QVERIFY(wijzerIn(f, eindpunt(f, w), Zwart));
+        QVERIFY(wijzerIn(f, eindpunt(f, w), Black));
 }
 
 void TestHandSetting::pointerWithNoHandPickedChangesNothing()
@@ -202,7 +202,7 @@ void TestHandSetting::pointerWithNoHandPickedChangesNothing()
         QVERIFY(wijsAan(f, merk));
     verifyHandsAtStart();
     QCOMPARE(f.AangewezenMinuut, 0);
-    QCOMPARE(merkKleur(f, 20), Zwart);
+    QCOMPARE(merkKleur(f, 20), Black);
 }
 
 void TestHandSetting::knobPressWhileChoosingChangesNothing_data()
@@ -221,7 +221,7 @@ void TestHandSetting::knobPressWhileChoosingChangesNothing()
     QTest::mouseClick(knop(f, wijzer), muisknop);
     QCOMPARE(f.ZetModus, 0);
     QCOMPARE(f.GekozenWijzer, 0);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Zwart));
+    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Black));
     QVERIFY(wijsAan(f, 20));
     verifyHandsAtStart();
 }
@@ -247,8 +247,8 @@ void TestHandSetting::questionMarkPassesPickedHandToHourHand()
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.ZetModus, 1);
     QCOMPARE(f.GekozenWijzer, int(Uur));
-    QVERIFY(wijzerIn(f, f.UurEindpunt, Geel));
-    QVERIFY(wijzerIn(f, f.MinEindpunt, Zwart));
+    QVERIFY(wijzerIn(f, f.UurEindpunt, Yellow));
+    QVERIFY(wijzerIn(f, f.MinEindpunt, Black));
     QVERIFY(wijsAan(f, 35));
     QCOMPARE(f.StandUur, 7);
     QCOMPARE(f.StandMin, 20);

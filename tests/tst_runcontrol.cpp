@@ -203,8 +203,8 @@ void TestRunControl::choiceOkStartsRun()
     // The digital clock stands still while the learner sets the hands.
     QCOMPARE(f.Timer2->isActive(), soort == AnaloogDigitaal);
     const bool analoog = soort == AnaloogDigitaal;
-    QCOMPARE(achtergrondVan(f.UurInvoerVeld), analoog ? Wit : Blauw);
-    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), analoog ? Zwart : Geel);
+    QCOMPARE(achtergrondVan(f.UurInvoerVeld), analoog ? White : Blue);
+    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), analoog ? Black : Yellow);
     QCOMPARE(f.UurInvoerVeld->isReadOnly(), !analoog);
     if (analoog)
         QCOMPARE(QApplication::focusWidget(), f.UurInvoerVeld);
