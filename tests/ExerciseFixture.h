@@ -2,8 +2,7 @@
 // What the exercise window tests share: a window on a clock that stands still at 10:08:30
 // with scripted random draws, and the gestures of a learner: clicking named controls,
 // pointing at a minute mark, typing, and looking at the hands on the window's surface.
-#include "DesignColours.h"
-#include "app/Unit1.h"
+#include "FormFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,8 +26,10 @@ using DesignColour::Yellow;
 inline std::unique_ptr<TForm1> maakVenster(QList<int> worpen = {3, 5})
 {
     const QDateTime nu(QDate(2024, 3, 5), QTime(10, 8, 30));
-    return std::make_unique<TForm1>(std::make_shared<FixedClock>(nu),
-                                    std::make_shared<ScriptedRandomSource>(std::move(worpen)));
+    auto venster = std::make_unique<TForm1>(std::make_shared<FixedClock>(nu),
+                                            std::make_shared<ScriptedRandomSource>(std::move(worpen)));
+    FormFixture::holdTimers(*venster);
+    return venster;
 }
 
 inline bool toonActief(TForm1 &f)

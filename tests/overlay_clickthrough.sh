@@ -7,27 +7,26 @@ set -euo pipefail
 app=${1:?path to tikara}
 source "$(dirname "$0")/x11session.sh"
 start_xvfb
-under() { xdotool mousemove "$1" "$2"; sleep 0.2; eval "$(xdotool getmouselocation --shell)"; echo "$WINDOW"; }
+under() { xdotool mousemove "$1" "$2"; eval "$(xdotool getmouselocation --shell)"; echo "$WINDOW"; }
+# The pointer at $1,$2 is over window $3.
+over() { [ "$(under "$1" "$2")" = "$3" ]; }
+overlay_shown() { overlay=$(windows_of "$pid" | grep -vx "$main" | head -1 || true); [ -n "$overlay" ]; }
 start_program "$app"
 
 # Button1 ("Hulpjes Aan") in the settings group.
 xdotool mousemove $((cx + 649)) $((cy + 73)) click 1
 overlay=""
-for _ in $(seq 50); do overlay=$(windows_of "$pid" | grep -vx "$main" | head -1 || true); [ -n "$overlay" ] && break; sleep 0.1; done
-[ -n "$overlay" ] || fail "the overlay did not show"
-sleep 0.3
+wait_for "the overlay" overlay_shown
 
-# The overlay's top-left lies 3 px left of the client area and 98 px below its top.
+# The overlay's top-left lies 3 px left of the client area and 98 px below its top. The
+# program cuts the overlay to its ink just after showing it, so both are awaited.
 ox=$((cx - 3)); oy=$((cy - 19 + 117))
-[ "$(under $((ox + 130)) $((oy + 195)))" = "$overlay" ] || fail "the arrow's ink is not the overlay's"
-[ "$(under $((cx + 92)) $((cy + 501)))" = "$main" ] || fail "a see-through part is not over the main window"
+wait_for "the arrow's ink over the overlay" over $((ox + 130)) $((oy + 195)) "$overlay"
+wait_for "a see-through part over the main window" over $((cx + 92)) $((cy + 501)) "$main"
 
-before=$(pixel $((cx + 500)) $((cy + 182)))
+wait_for "the bare background before the click" pixel_is $((cx + 500)) $((cy + 182)) "#B4B4B4"
 xdotool mousemove $((cx + 92)) $((cy + 501)) click 1
-sleep 0.5
-after=$(pixel $((cx + 500)) $((cy + 182)))
-[ "$before" = "#B4B4B4" ] || fail "unexpected colour before the click: $before"
-[ "$after" = "#6D6D6D" ] || fail "the click did not reach the starter beneath (colour $after)"
+wait_for "the starter beneath to open the choice panel" pixel_is $((cx + 500)) $((cy + 182)) "#6D6D6D"
 
 stop_program "$pid" "$cx" "$cy"
 echo "1 passed, 0 failed"

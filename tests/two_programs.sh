@@ -9,20 +9,18 @@ start_xvfb
 start_program "$app"; first=$pid; firstwin=$main
 start_program "$app"; second=$pid
 # Without a window manager both open at the same place: put the second beside the first.
-xdotool windowmove "$main" 400 300
-sleep 0.5
+xdotool windowmove --sync "$main" 400 300
 eval "$(xdotool getwindowgeometry --shell "$firstwin")"; ax=$X; ay=$Y
 eval "$(xdotool getwindowgeometry --shell "$main")"; bx=$X; by=$Y
 [ "$ax" != "$bx" ] || fail "the second window did not move"
 
-# The choice panel's background, left of the first window's score panel; the first window
-# now lies beneath the second only right of x 400, so its point is checked before it is hidden.
+# The choice panel's background, left of the score panel. Once the second program shows it, the
+# first, raised above the second, must show its bare background there; a choice panel opened
+# by the same click would never let that point turn grey.
 xdotool mousemove $((bx + 92)) $((by + 501)) click 1
-sleep 0.5
-[ "$(pixel $((bx + 500)) $((by + 182)))" = "#6D6D6D" ] || fail "the click did not open the second program's choice panel"
+wait_for "the second program's choice panel" pixel_is $((bx + 500)) $((by + 182)) "#6D6D6D"
 xdotool windowraise "$firstwin"
-sleep 0.5
-[ "$(pixel $((ax + 500)) $((ay + 182)))" = "#B4B4B4" ] || fail "the first program changed with the second"
+wait_for "the first program unchanged" pixel_is $((ax + 500)) $((ay + 182)) "#B4B4B4"
 
 stop_program "$first" "$ax" "$ay"
 kill -0 "$second" 2>/dev/null || fail "ending the first program ended the second"

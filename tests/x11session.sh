@@ -7,27 +7,44 @@ start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
   xpid=$!
   trap 'kill ${programs[*]:-} $xpid 2>/dev/null; wait 2>/dev/null || true; rm -f "$displayfile"' EXIT
-  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  wait_for "the X server" test -s "$displayfile"
   export DISPLAY=:$(head -1 "$displayfile") QT_QPA_PLATFORM=xcb
 }
 
 programs=()
 fail() { echo "FAIL: $*"; exit 1; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
 windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+
+# Polls until the command succeeds. The program answers in its own time, the more slowly the
+# busier the machine; the limit only decides how long a failing test takes to say so.
+# Usage: wait_for "what is awaited" command...
+wait_for() {
+  local what=$1 deadline=$((SECONDS + 30))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
+    sleep 0.1
+  done
+}
+
+# Sets $main to the program's first visible window; fails at once when the program has ended.
+main_window_shown() {
+  main=$(windows_of "$1" | head -1)
+  [ -n "$main" ] && return 0
+  kill -0 "$1" 2>/dev/null && return 1
+  code=0; wait "$1" || code=$?
+  fail "the program ended before its window showed (exit $code)"
+}
 
 # Starts the program; sets $pid and $main (its window) and $cx, $cy (the client area's origin).
 start_program() {
   "$1" & pid=$!
   programs+=("$pid")
   main=""
-  for _ in $(seq 300); do
-    main=$(windows_of "$pid" | head -1); [ -n "$main" ] && break
-    kill -0 "$pid" 2>/dev/null || { code=0; wait "$pid" || code=$?; fail "the program ended before its window showed (exit $code)"; }
-    sleep 0.1
-  done
-  [ -n "$main" ] || fail "no main window"
-  sleep 0.5
+  wait_for "the main window" main_window_shown "$pid"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   cx=$X; cy=$Y
 }
@@ -35,8 +52,7 @@ start_program() {
 # Clicks the STOP picture of the program whose client area starts at $2,$3; it must end with 0.
 stop_program() {
   xdotool mousemove $(($2 + 54)) $(($3 + 116)) click 1
-  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && fail "STOP did not end the program"
+  wait_for "STOP to end the program" ended "$1"
   status=0; wait "$1" || status=$?
   [ "$status" -eq 0 ] || fail "the program ended with exit code $status"
 }
