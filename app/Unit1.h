@@ -296,4 +296,5 @@ private:
     std::shared_ptr<RandomSource> m_random;
     QImage m_surface;
     bool m_veldTipsAan = true;
+    QDateTime m_vorigeAftelMeting; // the clock's reading at the countdown's last look
 };

@@ -2,6 +2,7 @@
 // and RESET, the only way out once the countdown runs.
 #include "app/Unit1.h"
 #include "clock/TimeText.h"
+#include "exercise/Countdown.h"
 #include "exercise/Judging.h"
 #include "exercise/ResultText.h"
 #include "guide/Unit2.h"
@@ -51,7 +52,8 @@ void TForm1::StartknopClick()
     if (!ADOefening->isHidden() && OefenType == 2)
         UurInvoerVeld->setFocus();
     WisPunten();
-    EindTijd = m_clock->now().addSecs(60LL * LeesGetal(TimerMinuten->text()).value_or(0));
+    m_vorigeAftelMeting = m_clock->now();
+    EindTijd = m_vorigeAftelMeting.addSecs(60LL * LeesGetal(TimerMinuten->text()).value_or(0));
     Startknop->hide();
     KlokVenster->show();
     Panel8->show();
@@ -78,6 +80,8 @@ void TForm1::AftelTik()
         return;
     }
     const QDateTime nu = m_clock->now();
+    EindTijd = countdownEndAfter(EindTijd, m_vorigeAftelMeting, nu);
+    m_vorigeAftelMeting = nu;
     if (nu > EindTijd) {
         AftellenLoopt = false;
         Timer1->stop();

@@ -1,11 +1,16 @@
 #pragma once
 // The rules the main window keeps after every event, whatever came before: panels that
 // exclude each other, a score that adds up and is shown, hands and fields within range,
-// run state within its values and a hand animation that comes to rest. Checked after each
-// of many thousands of events, so every check is a few comparisons.
+// run state within its values, a hand animation that comes to rest and a countdown that
+// only counts down. Checked after each of many thousands of events, so every check is a
+// few comparisons.
 #include "app/Unit1.h"
 
+#include <QRegularExpression>
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 namespace Storm {
 
@@ -48,6 +53,8 @@ public:
             broken = fields(f);
         if (broken.isEmpty())
             broken = animation(f, animationTick);
+        if (broken.isEmpty())
+            broken = countdown(f);
         return broken;
     }
 
@@ -116,8 +123,39 @@ private:
         return {};
     }
 
+    // A running countdown never counts up, whatever the computer's clock does. Its display
+    // keeps an earlier countdown's last reading until the first tick, so readings are
+    // compared from the first change on.
+    QString countdown(const TForm1 &f)
+    {
+        if (!f.AftellenLoopt || !shown(f.Panel8)) {
+            m_countdownText.reset();
+            m_countdownChanges = 0;
+            return {};
+        }
+        const QString text = f.KlokVenster->text();
+        if (!m_countdownText)
+            m_countdownText = text;
+        if (text == *m_countdownText)
+            return {};
+        const bool up = ++m_countdownChanges > 1 && seconds(text) > seconds(*m_countdownText);
+        const QString before = std::exchange(*m_countdownText, text);
+        return up ? QStringLiteral("the countdown went up from %1 to %2").arg(before, text) : QString();
+    }
+
+    // A reading such as 0:04:59 in seconds.
+    static qint64 seconds(const QString &reading)
+    {
+        qint64 total = 0;
+        for (const QString &part : reading.split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts))
+            total = total * 60 + part.toLongLong();
+        return total;
+    }
+
     int m_ticks = 0;
     AnimationCourse m_course;
+    std::optional<QString> m_countdownText;
+    int m_countdownChanges = 0;
 };
 
 } // namespace Storm

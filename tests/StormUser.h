@@ -184,17 +184,22 @@ private:
             .arg(r.timer->objectName()).arg(ms).arg(m_clock.now().toString(u"dd-MM hh:mm:ss.zzz"));
     }
 
-    // The clock jumps close to the end of a running countdown, or hours on.
+    // The clock jumps close to the end of a running countdown, hours on, or back by minutes
+    // to days, as when the computer's clock is set back.
     QString jump()
     {
-        if (m_form.AftellenLoopt && m_form.Timer1->isActive()) {
+        const int roll = pick(3);
+        if (roll == 0 && m_form.AftellenLoopt && m_form.Timer1->isActive()) {
             m_clock.set(m_form.EindTijd.addMSecs(pick(2001) - 1000));
             m_form.Timer1Timer();
             return QStringLiteral("countdown end %1, Timer1 tick at %2")
                 .arg(m_form.EindTijd.toString(u"hh:mm:ss.zzz"), m_clock.now().toString(u"hh:mm:ss.zzz"));
         }
-        m_clock.advance(qint64(pick(12 * 60)) * 60 * 1000);
-        return QStringLiteral("the clock jumps to %1").arg(m_clock.now().toString(u"dd-MM hh:mm:ss"));
+        constexpr qint64 minute = 60 * 1000;
+        const qint64 ms = roll == 1 ? -qint64(1 + pick(3 * 24 * 60)) * minute : qint64(pick(12 * 60)) * minute;
+        m_clock.advance(ms);
+        return QStringLiteral("the clock jumps %1 to %2")
+            .arg(ms < 0 ? QStringLiteral("back") : QStringLiteral("on"), m_clock.now().toString(u"dd-MM hh:mm:ss"));
     }
 
     TForm1 &m_form;

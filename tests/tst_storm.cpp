@@ -9,9 +9,39 @@
 #include <QElapsedTimer>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
-constexpr int EventsPerSeed = 20000;
+constexpr quint32 DefaultSeeds[] = {1, 20261231, 4242, 77, 314159};
+constexpr int DefaultEventsPerSeed = 20000;
 constexpr int EventsToRecall = 12;
+
+// TIKARA_STORM_SEEDS (comma-separated) and TIKARA_STORM_EVENTS (events per seed) steer a
+// storm; unset, the fixed defaults run. A value that does not read gives nothing.
+std::optional<QList<quint32>> stormSeeds()
+{
+    const QByteArray given = qgetenv("TIKARA_STORM_SEEDS");
+    if (given.isEmpty())
+        return QList<quint32>(std::begin(DefaultSeeds), std::end(DefaultSeeds));
+    QList<quint32> seeds;
+    for (const QByteArray &text : given.split(',')) {
+        bool ok = false;
+        seeds << text.trimmed().toUInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    return seeds;
+}
+
+std::optional<int> stormEvents()
+{
+    const QByteArray given = qgetenv("TIKARA_STORM_EVENTS");
+    if (given.isEmpty())
+        return DefaultEventsPerSeed;
+    bool ok = false;
+    const int events = given.trimmed().toInt(&ok);
+    return ok && events > 0 ? std::optional<int>(events) : std::nullopt;
+}
 
 // How many events found the window in each of the states worth reaching, so a storm that
 // never gets anywhere shows in the output.
@@ -81,10 +111,16 @@ private:
     QString storm(TForm1 &form, FixedClock &clock, quint32 seed, Reached &reached);
 
     int m_urlsAsked = 0;
+    int m_eventsPerSeed = DefaultEventsPerSeed;
 };
 
 void TestStorm::initTestCase()
 {
+    QVERIFY2(stormSeeds(), "TIKARA_STORM_SEEDS must be whole numbers separated by commas");
+    const std::optional<int> events = stormEvents();
+    QVERIFY2(events, "TIKARA_STORM_EVENTS must be a whole number above 0");
+    m_eventsPerSeed = *events;
+    qInfo("storm: %lld seeds x %d events", stormSeeds()->size(), m_eventsPerSeed);
     testLogger = qInstallMessageHandler(dropPlatformLimits);
     qApp->installEventFilter(this);
     for (const char *scheme : {"http", "https"})
@@ -102,11 +138,8 @@ void TestStorm::cleanupTestCase()
 void TestStorm::rulesHoldUnderRandomUse_data()
 {
     QTest::addColumn<quint32>("seed");
-    QTest::addRow("seed_1") << 1u;
-    QTest::addRow("seed_20261231") << 20261231u;
-    QTest::addRow("seed_4242") << 4242u;
-    QTest::addRow("seed_77") << 77u;
-    QTest::addRow("seed_314159") << 314159u;
+    for (quint32 seed : stormSeeds().value_or(QList<quint32>()))
+        QTest::addRow("seed_%u", seed) << seed;
 }
 
 void TestStorm::rulesHoldUnderRandomUse()
@@ -115,8 +148,7 @@ void TestStorm::rulesHoldUnderRandomUse()
     auto clock = std::make_shared<FixedClock>(stormStart());
     TForm1 form(clock, std::make_shared<SeededRandomSource>(seed));
     // The storm itself decides when a timer ticks.
-    for (QTimer *t : {form.Timer1, form.Timer2, form.Timer3})
-        t->blockSignals(true);
+    FormFixture::holdTimers(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     m_urlsAsked = 0;
@@ -128,7 +160,7 @@ void TestStorm::rulesHoldUnderRandomUse()
 
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
     qInfo("seed %u: %d events in %lld ms, %d web addresses asked, window activated again %d times, ending on %s",
-          seed, EventsPerSeed, duration.elapsed(), m_urlsAsked, reached.reactivated,
+          seed, m_eventsPerSeed, duration.elapsed(), m_urlsAsked, reached.reactivated,
           qPrintable(clock->now().toString(u"yyyy-MM-dd hh:mm")));
     qInfo("seed %u, events in each state: %s", seed, qPrintable(reached.summary()));
 }
@@ -141,7 +173,7 @@ QString TestStorm::storm(TForm1 &form, FixedClock &clock, quint32 seed, Reached 
     QStringList recent;
     QString broken;
     int n = 1;
-    for (; n <= EventsPerSeed && broken.isEmpty(); ++n) {
+    for (; n <= m_eventsPerSeed && broken.isEmpty(); ++n) {
         const QString what = user.act();
         recent << QStringLiteral("%1: %2").arg(n).arg(what);
         if (recent.size() > EventsToRecall)
