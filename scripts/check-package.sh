@@ -30,7 +30,7 @@ step() {
   if out=$("$@" 2>&1); then pass "$what"; else fail "$what"; printf '%s\n' "$out"; fi
 }
 
-scripts/install-deps.sh desktop-file-utils appstream dpkg-dev
+scripts/install-deps.sh --package
 
 step "release build" bash -c 'cmake --preset release >/dev/null && cmake --build --preset release'
 [ "$failed" -eq 0 ] || finish

@@ -1,16 +1,49 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12 / Ubuntu, plus any packages
-# named as arguments; asks sudo for root when needed.
+# Installs what is missing on Debian 12 / Ubuntu, asking sudo for root when needed.
+#
+#   scripts/install-deps.sh [--tests] [--package] [--dev]
+#
+# Without options: what building and running the program need. --tests adds the tools of the
+# X11 tests and the benchmark, --package what building and checking the .deb needs, --dev
+# Clang and clang-tidy for scripts/tidy.sh. One line per step; apt's own output goes to a log
+# that is shown only when a step fails.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core
-          xvfb xdotool imagemagick x11-utils python3 "$@")
+
+packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core)
+for option in "$@"; do
+  case $option in
+    --tests) packages+=(xvfb xdotool imagemagick x11-utils python3) ;;
+    --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
+    --dev) packages+=(clang clang-tidy) ;;
+    *) echo "usage: $0 [--tests] [--package] [--dev]" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything needed is installed"
+  exit 0
 fi
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+log=$(mktemp --tmpdir tikara-install-deps.XXXXXX.log)
+# Runs one apt step with its output in the log; on failure shows the log and stops.
+quietly() {
+  local what=$1
+  shift
+  echo "install-deps: $what"
+  if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "$@" >>"$log" 2>&1; then
+    cat "$log" >&2
+    echo "install-deps: failed: $what (log: $log)" >&2
+    exit 1
+  fi
+}
+quietly "updating the package lists" apt-get update
+quietly "installing ${missing[*]}" \
+  apt-get install -y --no-install-recommends -o Dpkg::Use-Pty=0 "${missing[@]}"
+rm -f "$log"
+echo "install-deps: done"
