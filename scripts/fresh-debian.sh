@@ -158,8 +158,8 @@ chroot "$root" useradd --create-home --shell /bin/bash learner
 echo "learner ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/learner"
 echo "export DISPLAY=$display" >>"$root$home/.profile"
 git clone --quiet --branch main "$repo" "$root$home/tikara"
+commit=$(git -C "$root$home/tikara" log -1 --format='%h')
 chroot "$root" chown -R learner:learner "$home/tikara"
-commit=$(git -C "$root$home/tikara" log -1 --format='%h %s')
 
 # The README's commands, in its order.
 start_step "build and start" \
