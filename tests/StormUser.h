@@ -195,7 +195,7 @@ private:
             return QStringLiteral("countdown end %1, Timer1 tick at %2")
                 .arg(m_form.EindTijd.toString(u"hh:mm:ss.zzz"), m_clock.now().toString(u"hh:mm:ss.zzz"));
         }
-        constexpr qint64 minute = 60 * 1000;
+        constexpr qint64 minute = 60LL * 1000;
         const qint64 ms = roll == 1 ? -qint64(1 + pick(3 * 24 * 60)) * minute : qint64(pick(12 * 60)) * minute;
         m_clock.advance(ms);
         return QStringLiteral("the clock jumps %1 to %2")

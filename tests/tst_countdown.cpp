@@ -5,7 +5,7 @@
 namespace {
 // A five-minute countdown started two minutes before midnight.
 const QDateTime LastLook(QDate(2026, 12, 8), QTime(23, 58, 0));
-const QDateTime End = LastLook.addSecs(5 * 60);
+const QDateTime End = LastLook.addSecs(5LL * 60);
 }
 
 class TestCountdown : public QObject
@@ -27,7 +27,7 @@ void TestCountdown::endAfterClockChange_data()
     const QDateTime &end = End;
     QTest::addRow("a_second_on_keeps_the_end") << look << look.addSecs(1) << end;
     QTest::addRow("the_clock_standing_still_keeps_the_end") << look << look << end;
-    QTest::addRow("hours_on_past_the_end_keeps_it") << look << look.addSecs(3 * 3600) << end;
+    QTest::addRow("hours_on_past_the_end_keeps_it") << look << look.addSecs(3LL * 3600) << end;
     QTest::addRow("set_back_an_hour_moves_it_back_an_hour") << look << look.addSecs(-3600) << end.addSecs(-3600);
     QTest::addRow("set_back_a_millisecond") << look << look.addMSecs(-1) << end.addMSecs(-1);
     QTest::addRow("set_back_two_days_over_midnight") << look << look.addDays(-2) << end.addDays(-2);
