@@ -1,5 +1,6 @@
 #include "app/Controls.h"
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -265,6 +266,13 @@ QRadioButton *Make::radio(QWidget *parent, const char *name, const QRect &place,
         r->setLayoutDirection(Qt::RightToLeft);
     r->setCursor(Qt::PointingHandCursor);
     return r;
+}
+
+void Make::exclusiveSet(QObject *owner, std::initializer_list<QRadioButton *> radios)
+{
+    auto *set = new QButtonGroup(owner);
+    for (QRadioButton *r : radios)
+        set->addButton(r);
 }
 
 QCheckBox *Make::check(QWidget *parent, const char *name, const QRect &place, const QString &text,

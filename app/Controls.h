@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <functional>
+#include <initializer_list>
 
 // Font, text colour and an optional background (invalid: the parent shows through).
 struct Look
@@ -140,6 +141,9 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &place, const
                     const QString &tip = {}, const Look &look = {});
 QRadioButton *radio(QWidget *parent, const char *name, const QRect &place, const QString &text,
                     const QString &tip, const Look &look, bool textLeft = true);
+// Radios the layout sets apart form an exclusive set of their own: a click on the selected
+// one keeps it selected, and the arrow keys move only within the set.
+void exclusiveSet(QObject *owner, std::initializer_list<QRadioButton *> radios);
 QCheckBox *check(QWidget *parent, const char *name, const QRect &place, const QString &text,
                  const QString &tip, const Look &look);
 EditField *edit(QWidget *parent, const char *name, const QRect &place, int maxLength,

@@ -27,7 +27,7 @@ void TForm1::bouwVenster()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tikara v.2.1 (ZVO)"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(portraitWindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(Theme::font(13));
@@ -80,7 +80,8 @@ void TForm1::bouwMerken()
         const Look look{Theme::font(uurMerk ? UurMerkHoogte : StipHoogte), Kleur::Zwart, SysColor::ActiveBorder};
         auto *merk = Make::staticText(this, name.constData(), QRect(QPoint(), size), text, look, MerkTip);
         merk->setCursor(Qt::PointingHandCursor);
-        merk->setAutoFillBackground(uurMerk);
+        // Every mark fills its box, so the hands pass beneath the dots as beneath the numerals.
+        merk->setAutoFillBackground(true);
         MinuutMerken[i] = merk;
     }
 }
@@ -119,6 +120,8 @@ void TForm1::bouwInstellingen()
     Cijfers->setChecked(true);
     Punten = Make::radio(Panel1, "Punten", Rect(20, 32, 101, 17), QStringLiteral("Geen cijfers"), QStringLiteral("Uurwerk zonder cijfers"), wit);
     Romeins = Make::radio(Panel1, "Romeins", Rect(42, 55, 79, 17), QStringLiteral("Romeins"), QStringLiteral("Uurwerk met romeinse cijfers"), wit);
+    Make::exclusiveSet(this, {TwaalfUren, VierentwintigUren});
+    Make::exclusiveSet(this, {Cijfers, Punten, Romeins});
 
     Button1 = Make::button(Instellingen, "Button1", Rect(560, 54, 145, 25), QStringLiteral("Hulpjes Aan"), InstellingenTip);
     Button2 = Make::button(Instellingen, "Button2", Rect(560, 20, 145, 25), QStringLiteral("Minuten onzichtbaar"),

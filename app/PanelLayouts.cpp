@@ -119,18 +119,21 @@ void TForm1::bouwNiveaus()
                                 QStringLiteral("Enkel oefenen met kwartieren."), zwart);
     MinutenAan = Make::radio(Panel7, "MinutenAan", Rect(3, 91, 161, 18), QStringLiteral("Uren+Minuten+Seconden"),
                              QStringLiteral("Oefenen met alle tijden."), zwart);
+    Make::exclusiveSet(this, {UrenAan, HalveUrenAan, KwartierenAan, MinutenAan});
 }
 
 void TForm1::bouwNotaties()
 {
     Label9 = Make::label(Panel6, "Label9", Rect(8, 8, 154, 13), QStringLiteral("Instelling van invoervelden"),
                          {Theme::font(11, Theme::Bold | Theme::Underline), Kleur::Marine});
+    Label9->setCursor(Make::noDropCursor());
     const Look geel{ArialVet, Kleur::Geel};
     const QString tip = QStringLiteral("Kies de notitiestijl");
     Notitie1 = Make::radio(Panel6, "Notitie1", Rect(3, 31, 41, 17), QStringLiteral("UU"), tip, geel, false);
     Notitie2 = Make::radio(Panel6, "Notitie2", Rect(3, 59, 41, 17), QStringLiteral("UU"), tip, geel, false);
     Notitie3 = Make::radio(Panel6, "Notitie3", Rect(3, 86, 41, 17), QStringLiteral("UU"), tip, geel, false);
     Notitie1->setChecked(true);
+    Make::exclusiveSet(this, {Notitie1, Notitie2, Notitie3});
     struct Rij { const char *name; QRect place; const char *text; bool arial; };
     static const Rij rijen[] = {
         {"Label1", Rect(43, 32, 19, 13), "uur", false},  {"Label2", Rect(44, 59, 19, 13), "uur", false},

@@ -13,7 +13,7 @@ constexpr QSize stopSize(228, 100);
 constexpr int glyphSize = 18;
 constexpr int iconDesignSize = 32;  // the portrait is drawn in these units
 constexpr int clockDesignSize = 48; // the clock icon is drawn in these units
-constexpr int applicationIconSizes[] = {16, 32, 48}; // larger sizes are scaled from 48 when a desktop asks
+constexpr int iconSizes[] = {16, 32, 48}; // larger sizes are scaled from 48 when a desktop asks
 
 const QColor stopRed(230, 0, 0);
 const QColor stopOutline(64, 0, 0);
@@ -30,18 +30,40 @@ QTransform fitting(const QRectF &from, const QRectF &target)
     return t;
 }
 
-// The letters S, T, O and P as bold strokes, 100 units high, drawn without a font so that
-// start-up loads no serif font and shapes no text for them.
+// The serifs: short bars across the ends of the strokes, as a serif capital has them.
+QList<QPainterPath> stopSerifs()
+{
+    constexpr qreal thin = 8;
+    const QRectF bars[] = {
+        {55, 8, thin, 30},   // S, upper end
+        {-3, 62, thin, 30},  // S, lower end
+        {72, 0, thin, 34},   // T, left end of the bar
+        {128, 0, thin, 34},  // T, right end of the bar
+        {82, 92, 44, thin},  // T, foot of the stem
+        {220, 0, 32, thin},  // P, top of the stem
+        {219, 92, 44, thin}, // P, foot of the stem
+    };
+    QList<QPainterPath> serifs;
+    for (const QRectF &bar : bars) {
+        QPainterPath serif;
+        serif.addRect(bar);
+        serifs.append(serif);
+    }
+    return serifs;
+}
+
+// The letters S, T, O and P as bold strokes with serifs, 100 units high, drawn without a
+// font so that start-up loads no serif font and shapes no text for them.
 QList<QPainterPath> stopLetters()
 {
     constexpr qreal stroke = 22;
-    QPainterPath s(QPointF(50, 22));
-    s.cubicTo(45, 13, 38, 11, 30, 11);
+    QPainterPath s(QPointF(52, 30));
+    s.cubicTo(52, 17, 42, 11, 30, 11);
     s.cubicTo(18, 11, 10, 18, 10, 29);
     s.cubicTo(10, 42, 22, 46, 30, 50);
     s.cubicTo(40, 54, 50, 58, 50, 71);
     s.cubicTo(50, 82, 42, 89, 30, 89);
-    s.cubicTo(21, 89, 14, 86, 10, 78);
+    s.cubicTo(18, 89, 8, 83, 8, 70);
 
     QPainterPath tBar(QPointF(72, 11));
     tBar.lineTo(136, 11);
@@ -66,7 +88,7 @@ QList<QPainterPath> stopLetters()
     QList<QPainterPath> outlines;
     for (const QPainterPath &line : {s, tBar, tStem, o, pStem, pBowl})
         outlines.append(pen.createStroke(line));
-    return outlines;
+    return outlines + stopSerifs();
 }
 
 } // namespace
@@ -193,10 +215,18 @@ QPixmap clockIcon(int size)
 
 } // namespace
 
+QIcon portraitWindowIcon()
+{
+    QIcon icon;
+    for (int size : iconSizes)
+        icon.addPixmap(portraitIcon(size));
+    return icon;
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : applicationIconSizes)
+    for (int size : iconSizes)
         icon.addPixmap(clockIcon(size));
     return icon;
 }

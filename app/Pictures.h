@@ -11,6 +11,8 @@
 QImage stopPicture();
 // A friendly face in a rounded frame on a transparent background.
 QPixmap portraitIcon(int size = 32);
+// The portrait in the sizes a window's title bar and task switcher ask for.
+QIcon portraitWindowIcon();
 // A clock face at about five past five, in 16, 32, 48 and 256 pixels.
 QIcon applicationIcon();
 

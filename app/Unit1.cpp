@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/Placement.h"
 #include "clock/Clock.h"
 #include "exercise/RandomSource.h"
 
@@ -29,7 +30,7 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
     geefToegankelijkeNamen();
     FormCreate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(windowPlace(screen->availableGeometry(), size()));
 }
 
 // Closing the window still moves the focus after this object's members are gone; no control

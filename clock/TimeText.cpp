@@ -113,17 +113,6 @@ QString timeSeparator(const QList<Stuk> &stukken)
             .value_or(separatorBetween(stukken, minuut, seconde).value_or(QStringLiteral(":")));
 }
 
-// Blanks between the marker and the digits are kept as they are; any words
-// there shrink to one space.
-QString markerSpacing(const QList<Stuk> &stukken, qsizetype index)
-{
-    if (index < 0 || index >= stukken.size() || stukken[index].soort != Soort::Tekst)
-        return {};
-    const QString &tekst = stukken[index].tekst;
-    const bool blank = std::all_of(tekst.cbegin(), tekst.cend(), [](QChar c) { return c.isSpace(); });
-    return blank ? tekst : QStringLiteral(" ");
-}
-
 QString localeSeparator(const QLocale &locale)
 {
     return timeSeparator(splitFormat(locale.timeFormat(QLocale::LongFormat)));
@@ -131,19 +120,13 @@ QString localeSeparator(const QLocale &locale)
 
 } // namespace
 
-QString longTimeFormat(const QLocale &locale)
+QString clockFormat(const QLocale &locale)
 {
     const QList<Stuk> stukken = splitFormat(locale.timeFormat(QLocale::LongFormat));
     const qsizetype uur = indexOf(stukken, Soort::Uur);
     const QString separator = timeSeparator(stukken);
-    QString digits = (uur < 0 ? QStringLiteral("HH") : stukken[uur].tekst) + separator
-            + QStringLiteral("mm") + separator + QStringLiteral("ss");
-    const qsizetype marker = indexOf(stukken, Soort::AmPm);
-    if (marker < 0)
-        return digits;
-    if (marker < uur)
-        return stukken[marker].tekst + markerSpacing(stukken, marker + 1) + digits;
-    return digits + markerSpacing(stukken, marker - 1) + stukken[marker].tekst;
+    return (uur < 0 ? QStringLiteral("HH") : stukken[uur].tekst) + separator + QStringLiteral("mm") + separator
+            + QStringLiteral("ss");
 }
 
 QString digitalClockText(const QTime &time, bool twaalfUren, const QLocale &locale)
@@ -151,7 +134,7 @@ QString digitalClockText(const QTime &time, bool twaalfUren, const QLocale &loca
     QTime shown = time;
     if (twaalfUren && time.hour() > MiddagUur)
         shown = QTime(time.hour() - MiddagUur, time.minute(), time.second(), time.msec());
-    return locale.toString(shown, longTimeFormat(locale));
+    return locale.toString(shown, clockFormat(locale));
 }
 
 QString countdownText(qint64 remainingMs, const QLocale &locale)

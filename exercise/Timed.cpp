@@ -107,15 +107,26 @@ void TForm1::ToonUitslag()
     }
 }
 
+// RESET leads back to the choice panel of the exercise kind. A countdown started from the
+// start screen, or one that "Terug" left running, has no kind: RESET then ends it and goes
+// back to the start screen, score kept, for the choice panel could start no exercise.
 void TForm1::OKKnop1Click()
 {
+    if (OefenType == 0) {
+        AftellenLoopt = false;
+        Timer1->stop();
+        for (QWidget *w : std::initializer_list<QWidget *>{Panel8, OKKnop1, Panel3})
+            w->hide();
+        TimerMinuten->setText(QStringLiteral("0"));
+        ADStopKnopClick();
+        ToonInstellingen();
+        return;
+    }
     ToonInstellingen();
     KlokLoopt = true;
     ADOefening->hide();
     KeuzePaneel->show();
-    // RESET leads to the choice panel, where the exercise kind cannot change: a countdown
-    // started from the start screen left the starters shown, and one of them would open the
-    // choice panel beside the exercise panel of the run that OK starts.
+    // In the choice panel the exercise kind cannot change.
     DigitaalAnaloog->hide();
     AnaloogDigitaal->hide();
     if (!Timer2->isActive())

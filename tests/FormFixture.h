@@ -43,6 +43,15 @@ inline void holdTimers(TForm1 &form)
         timer->blockSignals(true);
 }
 
+// The sets of radios of which exactly one is selected: dial, numerals, level and notation.
+inline QList<QList<QRadioButton *>> radioSets(const TForm1 &form)
+{
+    return {{form.TwaalfUren, form.VierentwintigUren},
+            {form.Cijfers, form.Punten, form.Romeins},
+            {form.UrenAan, form.HalveUrenAan, form.KwartierenAan, form.MinutenAan},
+            {form.Notitie1, form.Notitie2, form.Notitie3}};
+}
+
 // The main window with its clock standing at a given moment.
 struct Window
 {

@@ -1,14 +1,15 @@
 #pragma once
 // The rules the main window keeps after every event, whatever came before: panels that
-// exclude each other, a score that adds up and is shown, hands and fields within range,
+// exclude each other, no run without an exercise kind, one radio selected in each set, a score that adds up and is shown, hands and fields within range,
 // run state within its values, a hand animation that comes to rest and a countdown that
 // only counts down. Checked after each of many thousands of events, so every check is a
 // few comparisons.
-#include "app/Unit1.h"
+#include "FormFixture.h"
 
 #include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -46,6 +47,8 @@ public:
     {
         QString broken = panels(f);
         if (broken.isEmpty())
+            broken = radios(f);
+        if (broken.isEmpty())
             broken = score(f);
         if (broken.isEmpty())
             broken = ranges(f);
@@ -66,6 +69,8 @@ private:
         for (const auto &[a, b] : exclusive)
             if (shown(a) && shown(b))
                 return QStringLiteral("%1 and %2 both shown").arg(a->objectName(), b->objectName());
+        if (shown(f.ADOefening) && f.OefenType == 0)
+            return QStringLiteral("ADOefening shown while OefenType is 0");
         if (!shown(f.ADKnop1))
             return {};
         const QWidget *const settings[] = {f.TwaalfUren, f.VierentwintigUren, f.Label4, f.TimerMinuten, f.SecondenAan,
@@ -73,6 +78,16 @@ private:
         for (const QWidget *w : settings)
             if (shown(w))
                 return QStringLiteral("ADKnop1 shown together with the setting %1").arg(w->objectName());
+        return {};
+    }
+
+    static QString radios(const TForm1 &f)
+    {
+        for (const QList<QRadioButton *> &set : FormFixture::radioSets(f)) {
+            const auto selected = std::count_if(set.cbegin(), set.cend(), [](const QRadioButton *r) { return r->isChecked(); });
+            if (selected != 1)
+                return QStringLiteral("%1 selected in the set of %2").arg(selected).arg(set.first()->objectName());
+        }
         return {};
     }
 

@@ -182,6 +182,8 @@ private slots:
     void autoLabelsShowTheirWholeText();
     void choicesAtStart_data();
     void choicesAtStart();
+    void radioSetKeepsOneSelected_data();
+    void radioSetKeepsOneSelected();
     void marks_data();
     void marks();
     void tooltipOverControl_data();
@@ -332,6 +334,53 @@ void TestLayout::choicesAtStart()
     const auto *choice = m_window->form.findChild<QAbstractButton *>(name);
     QVERIFY(choice);
     QCOMPARE(choice->isChecked(), checked);
+}
+
+// The selected radio of each set, or none for a set without exactly one.
+static QList<QRadioButton *> selectedRadios(const TForm1 &form)
+{
+    QList<QRadioButton *> selected;
+    for (const QList<QRadioButton *> &set : FormFixture::radioSets(form)) {
+        QList<QRadioButton *> checked;
+        for (QRadioButton *r : set)
+            if (r->isChecked())
+                checked << r;
+        selected << (checked.size() == 1 ? checked.first() : nullptr);
+    }
+    return selected;
+}
+
+void TestLayout::radioSetKeepsOneSelected_data()
+{
+    QTest::addColumn<int>("set");
+
+    QTest::addRow("dial") << 0;
+    QTest::addRow("numerals") << 1;
+    QTest::addRow("level") << 2;
+    QTest::addRow("notation") << 3;
+}
+
+// A click on the selected radio keeps it selected, and the arrow keys move only within its set.
+void TestLayout::radioSetKeepsOneSelected()
+{
+    QFETCH(int, set);
+    TForm1 &form = m_window->form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::mouseClick(form.DigitaalAnaloog, Qt::LeftButton); // the choice panel holds level and notation
+    const QList<QRadioButton *> before = selectedRadios(form);
+    QVERIFY(!before.contains(nullptr));
+
+    QTest::mouseClick(before.at(set), Qt::LeftButton);
+    QCOMPARE(selectedRadios(form), before);
+    QCOMPARE(QApplication::focusWidget(), before.at(set));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Up}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QList<QRadioButton *> now = selectedRadios(form);
+        QVERIFY2(FormFixture::radioSets(form).at(set).contains(now.at(set)), qPrintable(QString::number(key, 16)));
+        now[set] = before.at(set);
+        QCOMPARE(now, before);
+    }
 }
 
 void TestLayout::marks_data()

@@ -53,6 +53,7 @@ void TestStartup::init()
 void TestStartup::cleanup()
 {
     m_window.reset();
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestStartup::fontsMatchWhileLoadedInBackground_data()
@@ -281,24 +282,34 @@ void TestStartup::digitalClockText_data()
     QTest::addColumn<bool>("twentyFourHours");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("hourHand");
+    QTest::addColumn<QLocale>("locale");
 
-    QTest::addRow("afternoon_12h_shows_1") << QTime(13, 5, 9) << false << "01:05:09" << 1;
-    QTest::addRow("afternoon_24h_shows_13") << QTime(13, 5, 9) << true << "13:05:09" << 1;
-    QTest::addRow("noon_12h_stays_12") << QTime(12, 30, 0) << false << "12:30:00" << 0;
-    QTest::addRow("midnight_12h_stays_0") << QTime(0, 15, 0) << false << "00:15:00" << 0;
-    QTest::addRow("midnight_24h") << QTime(0, 15, 0) << true << "00:15:00" << 0;
-    QTest::addRow("morning_12h") << QTime(9, 59, 59) << false << "09:59:59" << 9;
-    QTest::addRow("last_second_12h") << QTime(23, 59, 59) << false << "11:59:59" << 11;
-    QTest::addRow("last_second_24h") << QTime(23, 59, 59) << true << "23:59:59" << 11;
+    const QLocale c = QLocale::c();
+    QTest::addRow("afternoon_12h_shows_1") << QTime(13, 5, 9) << false << "01:05:09" << 1 << c;
+    QTest::addRow("afternoon_24h_shows_13") << QTime(13, 5, 9) << true << "13:05:09" << 1 << c;
+    QTest::addRow("noon_12h_stays_12") << QTime(12, 30, 0) << false << "12:30:00" << 0 << c;
+    QTest::addRow("midnight_12h_stays_0") << QTime(0, 15, 0) << false << "00:15:00" << 0 << c;
+    QTest::addRow("midnight_24h") << QTime(0, 15, 0) << true << "00:15:00" << 0 << c;
+    QTest::addRow("morning_12h") << QTime(9, 59, 59) << false << "09:59:59" << 9 << c;
+    QTest::addRow("last_second_12h") << QTime(23, 59, 59) << false << "11:59:59" << 11 << c;
+    QTest::addRow("last_second_24h") << QTime(23, 59, 59) << true << "23:59:59" << 11 << c;
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    QTest::addRow("american_afternoon_12h_fits") << QTime(13, 5, 12) << false << "1:05:12" << 1 << american;
+    QTest::addRow("american_afternoon_24h_fits") << QTime(23, 59, 58) << true << "23:59:58" << 11 << american;
+    QTest::addRow("egyptian_afternoon_24h_fits") << QTime(23, 59, 58) << true
+        << QString::fromUtf16(u"\u0662\u0663:\u0665\u0669:\u0665\u0668") << 11 << QLocale(QStringLiteral("ar_EG"));
 }
 
+// The digital clock in the user's language shows the time whole in its 72-pixel box.
 void TestStartup::digitalClockText()
 {
     QFETCH(QTime, time);
     QFETCH(bool, twentyFourHours);
     QFETCH(QString, text);
     QFETCH(int, hourHand);
+    QFETCH(QLocale, locale);
 
+    QLocale::setDefault(locale);
     TForm1 &form = m_window->form;
     if (twentyFourHours)
         form.VierentwintigUren->click();
@@ -307,6 +318,7 @@ void TestStartup::digitalClockText()
 
     QCOMPARE(form.DigiKlok->text(), text);
     QCOMPARE(int(form.StandUur), hourHand);
+    QVERIFY(form.DigiKlok->fontMetrics().horizontalAdvance(text) <= form.DigiKlok->contentsRect().width());
 }
 
 QTEST_MAIN(TestStartup)

@@ -210,6 +210,10 @@ void TestStorm::coursesThatBrokeRules_data()
         << QStringList{"minutes:5", "Startknop", "DigitaalAnaloog", "minutes:5"};
     QTest::addRow("starter_after_reset_of_countdown_from_start_screen")
         << QStringList{"minutes:5", "Startknop", "OKKnop1", "KeuzePaneelOkKnop", "DigitaalAnaloog"};
+    QTest::addRow("run_without_kind_after_reset_of_countdown_from_start_screen")
+        << QStringList{"minutes:5", "Startknop", "OKKnop1", "KeuzePaneelOkKnop"};
+    QTest::addRow("run_without_kind_after_terug_and_reset_of_countdown")
+        << QStringList{"DigitaalAnaloog", "minutes:5", "Startknop", "KeuzePaneelTerugKnop", "OKKnop1", "KeuzePaneelOkKnop"};
 }
 
 void TestStorm::coursesThatBrokeRules()

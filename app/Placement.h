@@ -1,0 +1,10 @@
+#pragma once
+// Where the main window opens: in the middle of the screen's available area, as the design
+// asks, but never with its top-left corner outside that area. On a screen smaller than the
+// window (or at a large scale factor) the corner then sits at the area's top-left, so the
+// title bar, the STOP picture and the settings stay within reach.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+QPoint windowPlace(const QRect &available, const QSize &window);
