@@ -82,6 +82,10 @@ step() { # name, command, [check command and its note]
   if [ $status -eq 0 ] && [ $# -ge 4 ]; then
     if "$3"; then note=$4; else note="FAILED: $4"; status=1; fi
   fi
+  # ctest's summary, where the command ran tests.
+  local summary
+  summary=$(grep -ho '[0-9]*% tests passed, [0-9]* tests failed out of [0-9]*' "$log_dir/$name.log" | paste -sd ';' - | sed 's/;/; /g')
+  [ -z "$summary" ] || note="${note:+$note; }$summary"
   [ $status -eq 0 ] || tail -30 "$log_dir/$name.log"
   record "$name" "$command" "$seconds" "$status" "$note"
 }

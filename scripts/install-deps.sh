@@ -12,7 +12,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core)
 for option in "$@"; do
   case $option in
-    --tests) packages+=(xvfb xdotool imagemagick x11-utils python3) ;;
+    --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3) ;;
     --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
     --dev) packages+=(clang clang-tidy) ;;
     *) echo "usage: $0 [--tests] [--package] [--dev]" >&2; exit 2 ;;

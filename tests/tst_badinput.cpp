@@ -103,7 +103,9 @@ void TestBadInput::typedAnswer_data()
     QTest::addColumn<QString>("held");  // the field's text after the input
     QTest::addColumn<QString>("judged"); // its text once checked
     QTest::addColumn<bool>("right");
-    const struct { const char *name; int field; const char *input; bool paste; const char *held; const char *judged; bool right; } rows[] = {
+    QTest::addColumn<QString>("thenPasted"); // pasted after the input
+    const struct { const char *name; int field; const char *input; bool paste; const char *held; const char *judged; bool right;
+                   const char *thenPasted = ""; } rows[] = {
         {"hour_letters", Hour, "ab", false, "ab", "ab", false},
         {"hour_digit_then_letter", Hour, "3a", false, "3a", "3a", false},
         {"hour_minus_alone", Hour, "-", false, "-", "-", false},
@@ -123,6 +125,8 @@ void TestBadInput::typedAnswer_data()
         {"hour_paste_cut_to_two", Hour, "12345", true, "12", "12", false},
         {"hour_paste_time_cut_to_hour", Hour, "03:00", true, "03", "03", true},
         {"hour_paste_words_cut", Hour, "3 uur", true, "3 ", "3 ", true},
+        {"hour_paste_into_full_field_changes_nothing", Hour, "12", false, "12", "12", false, "34"},
+        {"hour_paste_after_digit_keeps_what_fits", Hour, "1", false, "13", "13", false, "3456"},
         {"minute_zero_zero_right", Minute, "00", false, "00", "00", true},
         {"minute_minus_zero_right", Minute, "-0", false, "-0", "-0", true},
         {"minute_empty_counts_as_zero", Minute, "", false, "", "0", true},
@@ -141,7 +145,7 @@ void TestBadInput::typedAnswer_data()
     };
     for (const auto &r : rows)
         QTest::addRow("%s", r.name) << r.field << QString::fromUtf8(r.input) << r.paste << QString::fromUtf8(r.held)
-                                    << QString::fromUtf8(r.judged) << r.right;
+                                    << QString::fromUtf8(r.judged) << r.right << QString::fromUtf8(r.thenPasted);
 }
 
 // Analog to digital, task 3:00:00: the other fields hold the right answer ("3", empty, empty).
@@ -153,6 +157,7 @@ void TestBadInput::typedAnswer()
     QFETCH(QString, held);
     QFETCH(QString, judged);
     QFETCH(bool, right);
+    QFETCH(QString, thenPasted);
     m_form = Oefening::maakVenster(ThreeOClock);
     TForm1 &f = *m_form;
     QVERIFY(Oefening::toonActief(f));
@@ -162,6 +167,8 @@ void TestBadInput::typedAnswer()
         answerWith(f, Hour, QStringLiteral("3"), false);
 
     answerWith(f, field, input, byPaste);
+    if (!thenPasted.isEmpty())
+        paste(answerField(f, field), thenPasted);
     QCOMPARE(answerField(f, field)->text(), held);
 
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);

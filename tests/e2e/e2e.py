@@ -26,6 +26,7 @@ KEUZE_OK = (406 + 104 + 36, 135 + 329 + 12)
 VRAAGTEKEN = (406 + 74 + 16, 135 + 113 + 12)
 AD_OK = (406 + 31 + 59, 135 + 250 + 12)
 AD_STOP = (406 + 31 + 59, 135 + 330 + 12)
+HOUR_FIELD = (406 + 2 + 75 + 12, 135 + 155 + 22 + 10)  # the hour field alone, hours-only notation
 HULPJES = (17 + 560 + 72, 7 + 54 + 12)
 TIMER_FIELD = (17 + 130 + 29, 7 + 64 + 8)
 START = (472 + 31, 105 + 12)
@@ -221,7 +222,25 @@ def step_analog_to_digital(app, refs):
     s.key("Return")
     s.key("Return")
     app.wait_score("the score to read 1 OP 1 after the answer and two Enters", *refs["one"])
-    return f"typed {answer}, 1 OP 1"
+    # The next answers come from another program: from the clipboard with Ctrl+V, and from
+    # the primary selection with the middle button. Each is longer than the field, which
+    # keeps what fits, as it would of typing: "0799" gives "07".
+    pasted = []
+    for selection, paste in (("clipboard", lambda: s.key("ctrl+v")), ("primary", lambda: s.click_middle(*HOUR_FIELD))):
+        before = app.score()
+        hour = app.settled("the hands to stop at the next task's time", face.hour_on_face)
+        text = f"{hour or 12:02d}99"
+        s.own_selection(selection, text)
+        paste()
+        app.park()
+        s.key("Return")
+        s.key("Return")
+        wait_until(f"the score to change after pasting {text}", lambda: app.score() != before)
+        points, maximum = app.score()
+        if points != maximum:
+            fail(f"{text} pasted from the {selection} did not answer hour {hour or 12}")
+        pasted.append(f"{text} from the {selection}")
+    return f"typed {answer}, 1 OP 1; then {' and '.join(pasted)}"
 
 
 def step_overlay_click_through(app, refs):
@@ -344,7 +363,7 @@ FAILURE_PICTURE = "e2e_failure.png"
 
 STEPS = [
     ("digital to analog: the hands set to the task's hour score 1 OP 1", step_digital_to_analog),
-    ("analog to digital with the keyboard alone scores 1 OP 1", step_analog_to_digital),
+    ("analog to digital with the keyboard, then by pasting, scores every answer", step_analog_to_digital),
     ("a minute mark set through the overlay's see-through part", step_overlay_click_through),
     ("a one-minute timed exercise ends in the result panel", step_timed_exercise),
     ("the STOP picture ends the program with exit code 0", step_stop_picture),

@@ -146,6 +146,9 @@ class XSession:
     def click(self, x, y):
         self.run("xdotool", "mousemove", *self.screen(x, y), "click", "1")
 
+    def click_middle(self, x, y):
+        self.run("xdotool", "mousemove", *self.screen(x, y), "click", "2")
+
     def press(self, x, y):
         self.run("xdotool", "mousemove", *self.screen(x, y), "mousedown", "1")
 
@@ -157,6 +160,12 @@ class XSession:
 
     def type(self, text):
         self.run("xdotool", "type", text)
+
+    def own_selection(self, selection, text):
+        """Another program, xclip, owns the clipboard or the primary selection with the text,
+        as a learner's text editor would; it serves it until the X server ends."""
+        subprocess.run(["xclip", "-selection", selection], input=text.encode(), env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def window_under_pointer(self):
         location = dict(line.split("=", 1) for line in self.run("xdotool", "getmouselocation", "--shell").split())
