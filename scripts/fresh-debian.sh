@@ -6,23 +6,26 @@
 # machine this runs on (a desktop's X server, as the learner's session would have); the
 # checks between the commands look at it from outside with xdotool.
 #
-#   sudo scripts/fresh-debian.sh [--keep] [--root DIR] [--report FILE]
+#   sudo scripts/fresh-debian.sh [--ci] [--keep] [--root DIR] [--report FILE]
 #
 # Needs root, debootstrap, Xvfb and xdotool on this machine, and Debian's mirror. Writes a
 # Markdown report (date, each command, its time and exit status) to FILE, docs/fresh-machine.md
 # by default, and fails when any command or check fails. --keep leaves the root in place.
+# --ci runs .ci/run there instead, as root, as CI does on a fresh machine.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 root=/tmp/tikara-fresh-debian
 report=$repo/docs/fresh-machine.md
 keep=0
+ci=0
 while [ $# -gt 0 ]; do
   case $1 in
+    --ci) ci=1; shift ;;
     --keep) keep=1; shift ;;
     --root) root=$2; shift 2 ;;
     --report) report=$2; shift 2 ;;
-    *) echo "usage: $0 [--keep] [--root DIR] [--report FILE]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--ci] [--keep] [--root DIR] [--report FILE]" >&2; exit 2 ;;
   esac
 done
 [ "$(id -u)" -eq 0 ] || { echo "run as root (debootstrap and chroot need it)" >&2; exit 1; }
@@ -63,8 +66,11 @@ cleanup() {
 trap cleanup EXIT
 
 # A command in the learner's fresh login shell, from the clone's folder; stdin answers yes.
+# In the CI mode the commands run as root, as on a CI machine.
 as_learner() {
-  chroot "$root" su - learner -c "cd $home/tikara && $1" < <(yes)
+  local user=learner
+  [ "$ci" = 0 ] || user=root
+  chroot "$root" su - $user -c "cd $home/tikara && $1" < <(yes)
 }
 
 record() { # name, command, seconds, exit status, note
@@ -140,6 +146,30 @@ manifest=$home/tikara/build-release/install_manifest.txt
 cmake_installed() { [ -x "$root/usr/local/bin/tikara" ] && cp "$root$manifest" "$log_dir/manifest.txt"; }
 cmake_uninstalled() { while read -r f; do [ ! -e "$root$f" ] || return 1; done <"$log_dir/manifest.txt"; }
 benchmark_report() { grep -q 'start-up' "$log_dir/benchmark.log"; }
+windows_zip() { [ -s "$root$home/tikara/build-windows/tikara-2.1-windows-x64.zip" ]; }
+
+# The README's commands, in its order.
+readme_commands() {
+  start_step "build and start" \
+    "scripts/install-deps.sh && cmake --preset default && cmake --build --preset app && ./build/tikara" \
+    no_tests_built "no test was built"
+  step "test" "scripts/install-deps.sh --tests && cmake --workflow --preset default"
+  step "storm" "ctest --test-dir build -R storm -V" storm_reported "seeds and counts printed"
+  step "storm-steered" "TIKARA_STORM_SEEDS=7,8 TIKARA_STORM_EVENTS=300 ctest --test-dir build -R storm -V" \
+    storm_steered "the given seeds and count ran"
+  step "end-to-end" "ctest --test-dir build -L e2e"
+  step "sanitizers" "scripts/install-deps.sh --tests && cmake --workflow --preset asan"
+  step "tidy" "scripts/tidy.sh"
+  step "install" "scripts/install-deps.sh --package && cmake --workflow --preset release && sudo apt install ./build-release/tikara_2.1_amd64.deb" \
+    installed_program "/usr/bin/tikara installed"
+  start_step "start installed" "cd / && /usr/bin/tikara"
+  step "remove" "sudo apt remove tikara" nothing_left "none of its files left"
+  step "package check" "scripts/check-package.sh"
+  step "cmake install" "sudo cmake --install build-release" cmake_installed "/usr/local/bin/tikara installed"
+  step "cmake uninstall" "sudo cmake --build build-release --target uninstall" cmake_uninstalled "none of its files left"
+  step "benchmark" "scripts/install-deps.sh --tests && bench/run.sh" benchmark_report "figures printed"
+  step "windows" "scripts/build-windows.sh" windows_zip "the zip packed"
+}
 
 echo "== bootstrapping Debian 12 in $root (logs in $log_dir)"
 remove_root
@@ -163,37 +193,31 @@ echo "learner ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/learner"
 echo "export DISPLAY=$display" >>"$root$home/.profile"
 git clone --quiet --branch main "$repo" "$root$home/tikara"
 commit=$(git -C "$root$home/tikara" log -1 --format='%h')
-chroot "$root" chown -R learner:learner "$home/tikara"
+[ "$ci" = 1 ] || chroot "$root" chown -R learner:learner "$home/tikara"
 
-# The README's commands, in its order.
-start_step "build and start" \
-  "scripts/install-deps.sh && cmake --preset default && cmake --build --preset app && ./build/tikara" \
-  no_tests_built "no test was built"
-step "test" "scripts/install-deps.sh --tests && cmake --workflow --preset default"
-step "storm" "ctest --test-dir build -R storm -V" storm_reported "seeds and counts printed"
-step "storm-steered" "TIKARA_STORM_SEEDS=7,8 TIKARA_STORM_EVENTS=300 ctest --test-dir build -R storm -V" \
-  storm_steered "the given seeds and count ran"
-step "end-to-end" "ctest --test-dir build -L e2e"
-step "sanitizers" "scripts/install-deps.sh --tests && cmake --workflow --preset asan"
-step "tidy" "scripts/tidy.sh"
-step "install" "scripts/install-deps.sh --package && cmake --workflow --preset release && sudo apt install ./build-release/tikara_2.1_amd64.deb" \
-  installed_program "/usr/bin/tikara installed"
-start_step "start installed" "cd / && /usr/bin/tikara"
-step "remove" "sudo apt remove tikara" nothing_left "none of its files left"
-step "package check" "scripts/check-package.sh"
-step "cmake install" "sudo cmake --install build-release" cmake_installed "/usr/local/bin/tikara installed"
-step "cmake uninstall" "sudo cmake --build build-release --target uninstall" cmake_uninstalled "none of its files left"
-step "benchmark" "scripts/install-deps.sh --tests && bench/run.sh" benchmark_report "figures printed"
+if [ "$ci" = 1 ]; then
+  step "ci" ".ci/run"
+else
+  readme_commands
+fi
 
 {
-  echo "# The README's commands on a fresh Debian 12"
-  echo
-  echo "Made by \`sudo scripts/fresh-debian.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'): Debian $(cat "$root/etc/debian_version")"
-  echo "bootstrapped with \`debootstrap --variant=minbase --include=git,ca-certificates,sudo bookworm\`,"
-  echo "a user \`learner\` with sudo, a clone of \`main\` at $commit, each command as the README"
-  echo "writes it in a fresh login shell of the learner's, one after the other. The window showed on"
-  echo "an Xvfb display of the host; STOP ended it. Times are wall-clock seconds on a machine with"
-  echo "$(nproc) cores."
+  if [ "$ci" = 1 ]; then
+    echo "# CI on a fresh Debian 12"
+    echo
+    echo "Made by \`sudo scripts/fresh-debian.sh --ci\` on $(date -u '+%Y-%m-%d %H:%M UTC'): Debian $(cat "$root/etc/debian_version")"
+    echo "bootstrapped with \`debootstrap --variant=minbase --include=git,ca-certificates,sudo bookworm\`,"
+    echo "a clone of \`main\` at $commit, and \`.ci/run\` in it as root, as on a fresh CI machine."
+  else
+    echo "# The README's commands on a fresh Debian 12"
+    echo
+    echo "Made by \`sudo scripts/fresh-debian.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'): Debian $(cat "$root/etc/debian_version")"
+    echo "bootstrapped with \`debootstrap --variant=minbase --include=git,ca-certificates,sudo bookworm\`,"
+    echo "a user \`learner\` with sudo, a clone of \`main\` at $commit, each command as the README"
+    echo "writes it in a fresh login shell of the learner's, one after the other. The window showed on"
+    echo "an Xvfb display of the host; STOP ended it."
+  fi
+  echo "Times are wall-clock seconds on a machine with $(nproc) cores."
   echo
   echo "| step | command | seconds | exit | checked |"
   echo "|---|---|---|---|---|"
