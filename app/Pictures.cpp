@@ -201,18 +201,6 @@ void paintHands(QPainter &p)
     p.drawEllipse(QPointF(24, 24), 2.5, 2.5);
 }
 
-QPixmap clockIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(qreal(size) / clockDesignSize, qreal(size) / clockDesignSize);
-    paintDial(p);
-    paintHands(p);
-    return pixmap;
-}
-
 } // namespace
 
 QIcon portraitWindowIcon()
@@ -223,12 +211,16 @@ QIcon portraitWindowIcon()
     return icon;
 }
 
-QIcon applicationIcon()
+QImage clockIcon(int size)
 {
-    QIcon icon;
-    for (int size : iconSizes)
-        icon.addPixmap(clockIcon(size));
-    return icon;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(size) / clockDesignSize, qreal(size) / clockDesignSize);
+    paintDial(p);
+    paintHands(p);
+    return image;
 }
 
 namespace {

@@ -13,8 +13,9 @@ QImage stopPicture();
 QPixmap portraitIcon(int size = 32);
 // The portrait in the sizes a window's title bar and task switcher ask for.
 QIcon portraitWindowIcon();
-// A clock face at about five past five, in 16, 32, 48 and 256 pixels.
-QIcon applicationIcon();
+// The program's own icon: a clock face at about five past five, drawn at any size on a
+// transparent background. It stands for the program on the desktop and in its .ico on Windows.
+QImage clockIcon(int size);
 
 // 18 x 18 button glyphs with their own grey outline for the disabled state.
 QIcon checkMarkGlyph();

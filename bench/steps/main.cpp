@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
         {"font_database", [] { QFontDatabase::families(); }},
         {"first_label_font", [] { QFontMetrics(Theme::font(13)).horizontalAdvance(QStringLiteral("Instellingen")); }},
         {"stopPicture", [] { stopPicture(); }},
-        {"applicationIcon", [] { applicationIcon().pixmap(256); }},
+        {"clockIcon", [] { clockIcon(256); }},
         {"portraitIcon", [] { portraitIcon(32); }},
         {"glyphs", [] { checkMarkGlyph(); redCrossGlyph(); walkingFigureGlyph(); }},
         {"TForm1", [&] { forms.push_back(std::make_unique<TForm1>()); }},
