@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing on Debian 12 / Ubuntu, asking sudo for root when needed.
 #
-#   scripts/install-deps.sh [--tests] [--package] [--dev]
+#   scripts/install-deps.sh [--tests] [--package] [--dev] [--windows]
 #
 # Without options: what building and running the program need. --tests adds the tools of the
 # X11 tests and the benchmark, --package what building and checking the .deb needs, --dev
-# Clang and clang-tidy for scripts/tidy.sh. One line per step; apt's own output goes to a log
-# that is shown only when a step fails.
+# Clang and clang-tidy for scripts/tidy.sh, --windows the MinGW-w64 cross compilers, Wine and
+# what building Qt from Debian's source needs (scripts/build-windows.sh). One line per step;
+# apt's own output goes to a log that is shown only when a step fails.
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core)
@@ -15,7 +16,8 @@ for option in "$@"; do
     --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3) ;;
     --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
     --dev) packages+=(clang clang-tidy) ;;
-    *) echo "usage: $0 [--tests] [--package] [--dev]" >&2; exit 2 ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build dpkg-dev xz-utils) ;;
+    *) echo "usage: $0 [--tests] [--package] [--dev] [--windows]" >&2; exit 2 ;;
   esac
 done
 
