@@ -11,14 +11,13 @@ const QString MerkTip = QStringLiteral("Verdeelschaal van de  klok");
 constexpr int UurMerkHoogte = 16;
 constexpr int StipHoogte = 13; // the smallest readable size: the design asks for 3 px, the desktop shows its minimum
 
-std::array<int, 60> markOrder()
+QList<int> markOrder()
 {
-    std::array<int, 60> order{};
-    int n = 0;
+    QList<int> order;
     for (int pass = 0; pass < 2; ++pass)
         for (int i = 0; i < 60; ++i)
             if ((i % 5 == 0) == (pass == 0))
-                order[n++] = i;
+                order << i;
     return order;
 }
 }

@@ -1,8 +1,8 @@
 #include "app/Unit1.h"
 
-#include "app/Placement.h"
-#include "clock/Clock.h"
-#include "exercise/RandomSource.h"
+#include "app/core/Placement.h"
+#include "clock/core/Clock.h"
+#include "exercise/core/RandomSource.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -82,4 +82,51 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ToolTip && antwoordVeld && !m_veldTipsAan)
         return true;
     return QWidget::eventFilter(watched, event);
+}
+
+QList<EditField *> TForm1::antwoordVelden() const
+{
+    return {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld};
+}
+
+QList<QLabel *> TForm1::controles() const
+{
+    return {Uurcontrol, Minuutcontrol, Secondcontrol};
+}
+
+QList<QLabel *> TForm1::veldNamen() const
+{
+    return {UurNaam, MinuutNaam, SecNaam};
+}
+
+QList<ShapeKnob *> TForm1::knoppen() const
+{
+    return {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop};
+}
+
+QList<QWidget *> TForm1::instellingenLijst() const
+{
+    return {TwaalfUren, VierentwintigUren, Label4, TimerMinuten, SecondenAan,
+            WijzerCorrectie, VraagtekenAan, Cijfers, Punten, Romeins};
+}
+
+QRadioButton *TForm1::radio(const char *naam) const
+{
+    return findChild<QRadioButton *>(QLatin1String(naam));
+}
+
+Niveau TForm1::gekozenNiveau() const
+{
+    for (const NiveauRij &rij : niveaus())
+        if (radio(rij.knop)->isChecked())
+            return rij.niveau;
+    return niveaus().front().niveau;
+}
+
+Notatie TForm1::gekozenNotatie() const
+{
+    for (const NotatieRij &rij : notaties())
+        if (radio(rij.knop)->isChecked())
+            return rij.notatie;
+    return notaties().front().notatie;
 }

@@ -7,15 +7,19 @@
 // The hands are drawn outside any repaint onto an off-screen picture of the client area
 // (the surface); the paint event copies the changed part of it beneath the controls.
 #include "app/Controls.h"
-#include "clock/Clock.h"
-#include "exercise/RandomSource.h"
+#include "clock/core/Clock.h"
+#include "clock/core/ClockState.h"
+#include "clock/core/HandRules.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/RandomSource.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include <QDateTime>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -36,51 +40,13 @@ public:
 
     const QImage &surface() const { return m_surface; }
 
-    // Clock state and face geometry.
-    int MiddenX = 0;
-    int MiddenY = 0;
-    int Straal = 0;
-    std::array<ClickLabel *, 60> MinuutMerken{};
-    quint16 StandUur = 0;
-    quint16 StandMin = 0;
-    quint16 StandSec = 0;
-    QPoint UurEindpunt;
-    QPoint MinEindpunt;
-    QPoint SecEindpunt;
-    int GezetUur = 0;
-    int GezetMin = 0;
-    int GezetSec = 0;
-    bool KlokLoopt = false;
-    int AnimUur = 0;
-    int AnimMin = 0;
-    int AnimSec = 0;
-    int AnimDoelUur = 0;
-
-    // Hand setting.
-    int ZetModus = 0;
-    int GekozenWijzer = 0;
-    int AangewezenMinuut = 0;
-
-    // Exercises.
-    int OefenType = 0;
-    int NotatieStijl = 0;
-    int OpgaveUur = 0;
-    int OpgaveMin = 0;
-    int OpgaveSec = 0;
-    int VorigOpgaveUur = 0;
-    int BehaaldePunten = 0;
-    int MaximumPunten = 0;
-    bool UurFout = false;
-    bool MinFout = false;
-    bool SecFout = false;
-    bool ToonControle = false;
-    int OpgaveJuist = 0;
-    int BewaardUur = 0;
-    int BewaardMin = 0;
-    int BewaardSec = 0;
-    bool AftellenLoopt = false;
-    QDateTime EindTijd;
-    QString VorigeTimerTekst;
+    // The program's state, in the plain types of the core.
+    KlokToestand klok;
+    WijzerZetten zetten;
+    Run run;
+    Oefening oefening;
+    AftelToestand aftellen;
+    QList<ClickLabel *> MinuutMerken = QList<ClickLabel *>(60);
 
     // Controls on the window.
     ClickLabel *Image4 = nullptr;
@@ -181,6 +147,21 @@ public:
     TForm2 *Form2 = nullptr; // the Hulpjes overlay, built when first shown
 
 
+    // The run as shown: every handler that moves the run goes through gebeurt, which shows
+    // the new state as the core's table gives it; false when the state has no such move.
+    bool gebeurt(RunEvent event);
+    void toonToestand();
+
+    // Controls that come in threes, hours first, and the settings list in its order.
+    QList<EditField *> antwoordVelden() const;
+    QList<QLabel *> controles() const;
+    QList<QLabel *> veldNamen() const;
+    QList<ShapeKnob *> knoppen() const;
+    QList<QWidget *> instellingenLijst() const;
+    // The level and notation the choice panel's radios select, read through the core's tables.
+    Niveau gekozenNiveau() const;
+    Notatie gekozenNotatie() const;
+
     // Settings and score.
     void VerbergInstellingen();
     void ToonInstellingen();
@@ -192,7 +173,9 @@ public:
     void TekenSecondenwijzer(int s);
     void TekenMinutenwijzer(int m);
     void TekenUurwijzer(int h);
-    void MarkeerMerk(unsigned i, quint8 aan);
+    // The three hands in the order they are drawn: seconds, minutes, hours.
+    void tekenWijzers(int uur, int min, int sec);
+    void MarkeerMerk(int i, quint8 aan);
     void ToonTijd(bool metWijzers);
     void Timer2Timer();
     void Timer3Timer();
@@ -290,11 +273,12 @@ private:
 
     // Drawing on the surface, outside any repaint.
     void tekenLijn(const QPoint &eind, const QColor &kleur, int breedte);
-    QColor wijzerKleur(int wijzer, bool fout, bool &knopZichtbaar) const;
+    WijzerStand wijzerStand() const;
+    void openKeuze(RunEvent kies);
+    QRadioButton *radio(const char *naam) const;
 
     std::shared_ptr<Clock> m_clock;
     std::shared_ptr<RandomSource> m_random;
     QImage m_surface;
     bool m_veldTipsAan = true;
-    QDateTime m_vorigeAftelMeting; // the clock's reading at the countdown's last look
 };

@@ -51,7 +51,7 @@ void TForm1::verbindOefening()
     connect(ADControleKnop, &SpeedButton::up, this, &TForm1::ADControleKnopMouseUp);
     connect(VraagtekenAan, &QCheckBox::clicked, this, &TForm1::VraagtekenAanClick);
     // A field that gains the focus is emptied, in both exercises.
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+    for (EditField *veld : antwoordVelden())
         connect(veld, &EditField::entered, veld, &QLineEdit::clear);
     UurInvoerVeld->setEnterHandler([this] { return UurInvoerVeldKeyPress(); });
     MinInvoerVeld->setEnterHandler([this] { return MinInvoerVeldKeyPress(); });

@@ -1,7 +1,7 @@
 // The face options of the settings group: numerals, minute marks, 12/24-hour dial,
 // seconds hand and the hour hand's minute correction.
 #include "app/Unit1.h"
-#include "clock/FaceGeometry.h"
+#include "clock/core/FaceGeometry.h"
 
 namespace {
 constexpr int Uurmerken = 12;
@@ -18,7 +18,7 @@ void TForm1::CijfersClick()
         const char *tekst = Cijfers->isChecked() ? CijferTeksten[uur]
                             : Punten->isChecked() ? Ring
                                                   : RomeinseTeksten[uur];
-        MinuutMerken[std::size_t(uur) * 5]->setText(QString::fromLatin1(tekst));
+        MinuutMerken[uur * 5]->setText(QString::fromLatin1(tekst));
     }
 }
 
@@ -50,7 +50,7 @@ void TForm1::Button2Click()
 
 void TForm1::TwaalfUrenClick()
 {
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
+    for (EditField *veld : antwoordVelden()) {
         veld->setColors(Kleur::Wit, veld->palette().color(QPalette::Text));
         veld->clear();
     }
@@ -58,14 +58,10 @@ void TForm1::TwaalfUrenClick()
 
 void TForm1::SecondenAanClick()
 {
-    TekenSecondenwijzer(OpgaveSec);
-    TekenMinutenwijzer(StandMin);
-    TekenUurwijzer(StandUur);
+    tekenWijzers(klok.StandUur, klok.StandMin, oefening.OpgaveSec);
 }
 
 void TForm1::WijzerCorrectieClick()
 {
-    TekenSecondenwijzer(StandSec);
-    TekenMinutenwijzer(StandMin);
-    TekenUurwijzer(StandUur);
+    tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
 }

@@ -1,6 +1,6 @@
-// Window creation: timers, face geometry, the marks on their circle, the live-clock state.
+// Window creation: timers, face geometry, the marks on their circle, and the Idle state shown.
 #include "app/Unit1.h"
-#include "clock/FaceGeometry.h"
+#include "clock/core/FaceGeometry.h"
 
 namespace {
 constexpr int KlokInterval = 1000;
@@ -16,25 +16,21 @@ void TForm1::FormCreate()
     Timer3->setInterval(AnimatieInterval);
 
     const FaceGeometry g = geometryFromOuterSize(ClientWidth + NominaalKaderBreedte, ClientHeight + NominaalKaderHoogte);
-    MiddenX = g.middenX;
-    MiddenY = g.middenY;
-    Straal = g.straal;
-    SecEindpunt = QPoint(MiddenX, MiddenY - (Straal - EersteSeconden));
-    MinEindpunt = QPoint(MiddenX, MiddenY - (Straal - EersteMinuten));
-    UurEindpunt = QPoint(MiddenX, MiddenY - (Straal - EersteUren));
+    klok.MiddenX = g.middenX;
+    klok.MiddenY = g.middenY;
+    klok.Straal = g.straal;
+    klok.SecEindpunt = QPoint(klok.MiddenX, klok.MiddenY - (klok.Straal - EersteSeconden));
+    klok.MinEindpunt = QPoint(klok.MiddenX, klok.MiddenY - (klok.Straal - EersteMinuten));
+    klok.UurEindpunt = QPoint(klok.MiddenX, klok.MiddenY - (klok.Straal - EersteUren));
 
-    KlokLoopt = true;
-    Timer2->start();
-    VorigOpgaveUur = 0;
-    Panel8->hide();
-    AnaloogDigitaal->show();
-    DigitaalAnaloog->show();
+    oefening.VorigOpgaveUur = 0;
 
-    std::array<QString, AantalMerken> captions;
-    for (int i = 0; i < AantalMerken; ++i)
-        captions[i] = MinuutMerken[i]->text();
+    QStringList captions;
+    for (const ClickLabel *merk : MinuutMerken)
+        captions << merk->text();
     const auto plaatsen = placeMarks(g, captions);
     for (int i = 0; i < AantalMerken; ++i)
         MinuutMerken[i]->move(plaatsen[i]);
-    ToonInstellingen();
+    // Idle: the live clock runs and moves the hands, both starters and every setting show.
+    toonToestand();
 }

@@ -1,8 +1,9 @@
 // The three hands: lines from their end points to the centre, drawn straight onto the
-// surface. Each drawing erases the hand where it stood, picks its colour from the exercise
-// state, draws it anew, moves its knob along and moves the yellow mark highlight.
+// surface. Each drawing erases the hand where it stood, asks the hand rules
+// (clock/core/HandRules.h) for its colour and knob, draws it anew, moves its knob along and
+// moves the yellow mark highlight.
 #include "app/Unit1.h"
-#include "clock/FaceGeometry.h"
+#include "clock/core/FaceGeometry.h"
 
 #include <QPainter>
 
@@ -10,14 +11,29 @@ namespace {
 constexpr int SecondenPen = 1;
 constexpr int MinutenPen = 3;
 constexpr int UrenPen = 6;
-enum Wijzer { Uur = 1, Minuut = 2, Seconde = 3 };
 
-bool gekozen(const QRadioButton *r) { return r->isChecked(); }
+QColor kleurVan(HandKleur kleur)
+{
+    switch (kleur) {
+    case HandKleur::Geel: return Kleur::Geel;
+    case HandKleur::Groen: return Kleur::Groen;
+    case HandKleur::Rood: return Kleur::Rood;
+    case HandKleur::Weg: return SysColor::ActiveBorder;
+    case HandKleur::Zwart: break;
+    }
+    return Kleur::Zwart;
+}
+
+void zetKnop(ShapeKnob *knop, const QPoint &midden, bool zichtbaar)
+{
+    knop->move(midden - QPoint(KnopStraal, KnopStraal));
+    knop->setVisible(zichtbaar);
+}
 }
 
 void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
 {
-    const QPoint midden(MiddenX, MiddenY);
+    const QPoint midden(klok.MiddenX, klok.MiddenY);
     {
         QPainter p(&m_surface);
         // A flat one-pixel line drops its lower or right end pixel, which would cut the tip
@@ -32,19 +48,14 @@ void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
     update(gewijzigd);
 }
 
-QColor TForm1::wijzerKleur(int wijzer, bool fout, bool &knopZichtbaar) const
+WijzerStand TForm1::wijzerStand() const
 {
-    knopZichtbaar = OefenType == 1;
-    if (OefenType == 2 && ToonControle)
-        return fout ? Kleur::Rood : Kleur::Groen;
-    if (OefenType == 1 && ZetModus == 1 && GekozenWijzer == wijzer)
-        return Kleur::Geel;
-    return Kleur::Zwart;
+    return {run.OefenType, zetten.ZetModus, zetten.GekozenWijzer, oefening.ToonControle};
 }
 
-void TForm1::MarkeerMerk(unsigned i, quint8 aan)
+void TForm1::MarkeerMerk(int i, quint8 aan)
 {
-    if (i >= MinuutMerken.size())
+    if (i < 0 || i >= MinuutMerken.size())
         return;
     QLabel *merk = MinuutMerken[i];
     const QColor kleur = aan == 1 ? Kleur::Geel : Kleur::Zwart;
@@ -52,95 +63,66 @@ void TForm1::MarkeerMerk(unsigned i, quint8 aan)
         Make::setTextColor(merk, kleur);
 }
 
-static void zetKnop(ShapeKnob *knop, const QPoint &midden, bool zichtbaar)
+void TForm1::tekenWijzers(int uur, int min, int sec)
 {
-    knop->move(midden - QPoint(KnopStraal, KnopStraal));
-    knop->setVisible(zichtbaar);
+    TekenSecondenwijzer(sec);
+    TekenMinutenwijzer(min);
+    TekenUurwijzer(uur);
 }
 
 void TForm1::TekenMinutenwijzer(int m)
 {
-    MarkeerMerk(StandMin, 0);
+    MarkeerMerk(klok.StandMin, 0);
     MinutenWijzerKnop->hide();
-    tekenLijn(MinEindpunt, SysColor::ActiveBorder, MinutenPen);
-    GezetMin = m;
-    const FaceGeometry g{MiddenX, MiddenY, Straal};
+    tekenLijn(klok.MinEindpunt, SysColor::ActiveBorder, MinutenPen);
+    klok.GezetMin = m;
+    const FaceGeometry g{klok.MiddenX, klok.MiddenY, klok.Straal};
     const double a = positionAngle(m);
-    MinEindpunt = pointOnClock(g, a, Straal - MinutenLengte);
-    bool knop = false;
-    tekenLijn(MinEindpunt, wijzerKleur(Minuut, MinFout, knop), MinutenPen);
-    StandMin = quint16(m);
-    zetKnop(MinutenWijzerKnop, pointOnClock(g, a, Straal - MinutenKnop), knop);
+    klok.MinEindpunt = pointOnClock(g, a, klok.Straal - MinutenLengte);
+    const HandBeeld beeld = handBeeld(MinutenWijzer, oefening.MinFout, wijzerStand());
+    tekenLijn(klok.MinEindpunt, kleurVan(beeld.kleur), MinutenPen);
+    klok.StandMin = quint16(m);
+    zetKnop(MinutenWijzerKnop, pointOnClock(g, a, klok.Straal - MinutenKnop), beeld.knop);
     MarkeerMerk(m, 1);
 }
 
 void TForm1::TekenUurwijzer(int h)
 {
-    MarkeerMerk(StandUur * 5u, 0);
+    MarkeerMerk(klok.StandUur * 5, 0);
     UurWijzerKnop->hide();
-    tekenLijn(UurEindpunt, SysColor::ActiveBorder, UrenPen);
+    tekenLijn(klok.UurEindpunt, SysColor::ActiveBorder, UrenPen);
     if (h > 11)
         h -= 12;
-    GezetUur = h;
-    const FaceGeometry g{MiddenX, MiddenY, Straal};
-    const double a = hourHandAngle(h, StandMin, WijzerCorrectie->isChecked());
-    UurEindpunt = pointOnClock(g, a, Straal - UrenLengte);
-    bool knop = false;
-    tekenLijn(UurEindpunt, wijzerKleur(Uur, UurFout, knop), UrenPen);
-    StandUur = quint16(h);
-    zetKnop(UurWijzerKnop, pointOnClock(g, a, Straal - UrenKnop), knop);
-    MarkeerMerk(h * 5u, 1);
+    klok.GezetUur = h;
+    const FaceGeometry g{klok.MiddenX, klok.MiddenY, klok.Straal};
+    const double a = hourHandAngle(h, klok.StandMin, WijzerCorrectie->isChecked());
+    klok.UurEindpunt = pointOnClock(g, a, klok.Straal - UrenLengte);
+    const HandBeeld beeld = handBeeld(UurWijzer, oefening.UurFout, wijzerStand());
+    tekenLijn(klok.UurEindpunt, kleurVan(beeld.kleur), UrenPen);
+    klok.StandUur = quint16(h);
+    zetKnop(UurWijzerKnop, pointOnClock(g, a, klok.Straal - UrenKnop), beeld.knop);
+    MarkeerMerk(h * 5, 1);
 }
 
 void TForm1::TekenSecondenwijzer(int s)
 {
-    MarkeerMerk(StandSec, 0);
-    tekenLijn(SecEindpunt, SysColor::ActiveBorder, SecondenPen);
-    const FaceGeometry g{MiddenX, MiddenY, Straal};
-    QColor pen = SysColor::ActiveBorder;
-    bool knop = false;
-    bool tekenen = false;
-    double a = 0;
-    QPoint eind;
-    if (SecondenAan->isChecked()) {
+    MarkeerMerk(klok.StandSec, 0);
+    tekenLijn(klok.SecEindpunt, SysColor::ActiveBorder, SecondenPen);
+    const FaceGeometry g{klok.MiddenX, klok.MiddenY, klok.Straal};
+    const SecondenBeeld seconden = secondenBeeld(s, SecondenAan->isChecked(), gekozenNiveau(), gekozenNotatie(),
+                                                 run.state == RunState::Choosing, oefening.SecFout, wijzerStand());
+    if (seconden.volgtS) {
         SecondenWijzerKnop->hide();
-        GezetSec = s;
-        a = positionAngle(s);
-        SecEindpunt = pointOnClock(g, a, Straal - SecondenLengte);
-        eind = SecEindpunt;
-        tekenen = true;
-        pen = wijzerKleur(Seconde, SecFout, knop);
-        // Levels without seconds hide the seconds hand while the task is on the clock.
-        if (OefenType == 2 && (gekozen(UrenAan) || gekozen(HalveUrenAan) || gekozen(KwartierenAan))) {
-            if (!KeuzePaneel->isHidden()) {
-                pen = Kleur::Zwart;
-            } else {
-                pen = SysColor::ActiveBorder;
-                s = 0;
-            }
-            knop = false;
-            SecInvoerVeld->hide();
-        }
+        klok.GezetSec = s;
+        klok.SecEindpunt = pointOnClock(g, positionAngle(s), klok.Straal - SecondenLengte);
     }
-    if (OefenType == 1) {
-        // The live clock stands still while the learner sets the hands.
-        if (KeuzePaneel->isHidden())
-            Timer2->stop();
-        else if (!Timer2->isActive())
-            Timer2->start();
-        if ((gekozen(Notitie1) || gekozen(Notitie2)) && KeuzePaneel->isHidden()) {
-            pen = SysColor::ActiveBorder;
-            knop = false;
-            s = 0;
-            a = 0;
-            eind = pointOnClock(g, 0, Straal - SecondenLengte);
-            tekenen = true;
-        }
+    if (seconden.veldVerbergen)
+        SecInvoerVeld->hide();
+    if (seconden.getekend) {
+        const double a = positionAngle(seconden.richting);
+        zetKnop(SecondenWijzerKnop, pointOnClock(g, a, klok.Straal - SecondenKnop), seconden.beeld.knop);
+        tekenLijn(pointOnClock(g, a, klok.Straal - SecondenLengte), kleurVan(seconden.beeld.kleur), SecondenPen);
     }
-    if (tekenen) {
-        zetKnop(SecondenWijzerKnop, pointOnClock(g, a, Straal - SecondenKnop), knop);
-        tekenLijn(eind, pen, SecondenPen);
-    }
-    StandSec = quint16(s);
-    MarkeerMerk(s, 1);
+    klok.StandSec = quint16(seconden.stand);
+    MarkeerMerk(seconden.stand, 1);
 }

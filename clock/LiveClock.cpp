@@ -1,39 +1,33 @@
 // The live clock (every second) and the hand animation towards a task's time (every 15 ms).
 #include "app/Unit1.h"
-#include "clock/HandAnimation.h"
-#include "clock/TimeText.h"
+#include "clock/core/HandAnimation.h"
+#include "clock/core/TimeText.h"
 
 void TForm1::ToonTijd(bool metWijzers)
 {
     const QTime tijd = m_clock->now().time();
     DigiKlok->setText(digitalClockText(tijd, TwaalfUren->isChecked(), QLocale()));
     if (metWijzers) {
-        TekenSecondenwijzer(tijd.second());
-        TekenMinutenwijzer(tijd.minute());
-        TekenUurwijzer(tijd.hour());
+        tekenWijzers(tijd.hour(), tijd.minute(), tijd.second());
     }
 }
 
 void TForm1::Timer2Timer()
 {
-    ToonTijd(KlokLoopt);
+    ToonTijd(klok.KlokLoopt);
 }
 
 void TForm1::Timer3Timer()
 {
-    HandAnimation anim{AnimUur, AnimMin, AnimSec, AnimDoelUur};
-    const bool aangekomen = animationStep(anim, OpgaveMin, OpgaveSec);
-    AnimUur = anim.uur;
-    AnimMin = anim.min;
-    AnimSec = anim.sec;
-    AnimDoelUur = anim.doelUur;
-    TekenSecondenwijzer(AnimSec);
-    TekenMinutenwijzer(AnimMin);
-    TekenUurwijzer(AnimUur);
+    HandAnimation anim{klok.AnimUur, klok.AnimMin, klok.AnimSec, klok.AnimDoelUur};
+    const bool aangekomen = animationStep(anim, oefening.OpgaveMin, oefening.OpgaveSec);
+    klok.AnimUur = anim.uur;
+    klok.AnimMin = anim.min;
+    klok.AnimSec = anim.sec;
+    klok.AnimDoelUur = anim.doelUur;
+    tekenWijzers(klok.AnimUur, klok.AnimMin, klok.AnimSec);
     if (aangekomen) {
         Timer3->stop();
-        TekenSecondenwijzer(OpgaveSec);
-        TekenMinutenwijzer(OpgaveMin);
-        TekenUurwijzer(OpgaveUur);
+        tekenWijzers(oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec);
     }
 }

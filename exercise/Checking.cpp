@@ -1,7 +1,7 @@
 // Judging the answer: OK scores it and draws the next task; "?" held shows right and wrong
 // in green and red and puts the task's time on the hands until it is released.
 #include "app/Unit1.h"
-#include "exercise/Judging.h"
+#include "exercise/core/Judging.h"
 
 namespace {
 void kleurVeld(EditField *veld, bool fout)
@@ -18,38 +18,38 @@ void toonJuisteWaarde(QLabel *controle, int waarde)
 
 void TForm1::ControleerAntwoord()
 {
-    Uurcontrol->clear();
-    Minuutcontrol->clear();
-    Secondcontrol->clear();
-    // Without an exercise kind (a countdown started from the start screen) there is nothing
-    // to judge, and an earlier verdict must not be scored again.
-    OpgaveJuist = 0;
-    const Opgave opgave{OpgaveUur, OpgaveMin, OpgaveSec};
-    if (OefenType == 2)
+    for (QLabel *controle : controles())
+        controle->clear();
+    // Without an exercise (a countdown started from Idle) there is nothing to judge, and an
+    // earlier verdict must not be scored again.
+    oefening.OpgaveJuist = 0;
+    const Opgave opgave{oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec};
+    if (run.OefenType == AnaloogNaarDigitaal)
         controleerGetypt(opgave);
-    else if (OefenType == 1)
+    else if (run.OefenType == DigitaalNaarAnaloog)
         controleerWijzers(opgave);
 }
 
 void TForm1::controleerGetypt(const Opgave &opgave)
 {
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+    for (EditField *veld : antwoordVelden())
         if (veld->text().isEmpty())
             veld->setText(QStringLiteral("0"));
-    const TypedVerdict oordeel = judgeTyped(UurInvoerVeld->text(), MinInvoerVeld->text(), SecInvoerVeld->text(), opgave, NotatieStijl);
-    const struct { bool judged; bool fout; EditField *veld; QLabel *controle; int juist; bool *vlag; } delen[] = {
-        {true, oordeel.uurFout, UurInvoerVeld, Uurcontrol, verwachtUur(opgave.uur), &UurFout},
-        {oordeel.judgedMin, oordeel.minFout, MinInvoerVeld, Minuutcontrol, opgave.min, &MinFout},
-        {oordeel.judgedSec, oordeel.secFout, SecInvoerVeld, Secondcontrol, opgave.sec, &SecFout},
+    const TypedVerdict oordeel = judgeTyped(UurInvoerVeld->text(), MinInvoerVeld->text(), SecInvoerVeld->text(), opgave, oefening.NotatieStijl);
+    const struct { bool judged; bool fout; int juist; bool *vlag; } delen[] = {
+        {true, oordeel.uurFout, verwachtUur(opgave.uur), &oefening.UurFout},
+        {oordeel.judgedMin, oordeel.minFout, opgave.min, &oefening.MinFout},
+        {oordeel.judgedSec, oordeel.secFout, opgave.sec, &oefening.SecFout},
     };
-    for (const auto &deel : delen) {
+    for (int i = 0; i < 3; ++i) {
+        const auto &deel = delen[i];
         if (!deel.judged)
             continue;
-        kleurVeld(deel.veld, deel.fout);
+        kleurVeld(antwoordVelden()[i], deel.fout);
         *deel.vlag = deel.fout;
         if (deel.fout) {
             PlaatsVeldjes1();
-            toonJuisteWaarde(deel.controle, deel.juist);
+            toonJuisteWaarde(controles()[i], deel.juist);
         }
     }
     TekenUurwijzer(opgave.uur);
@@ -57,15 +57,15 @@ void TForm1::controleerGetypt(const Opgave &opgave)
         TekenMinutenwijzer(opgave.min);
     if (oordeel.judgedSec)
         TekenSecondenwijzer(opgave.sec);
-    OpgaveJuist = oordeel.juist() ? 1 : 0;
+    oefening.OpgaveJuist = oordeel.juist() ? 1 : 0;
 }
 
 void TForm1::controleerWijzers(const Opgave &opgave)
 {
-    BewaardUur = GezetUur;
-    BewaardMin = GezetMin;
-    BewaardSec = GezetSec;
-    const HandsVerdict oordeel = judgeHands({GezetUur, GezetMin, GezetSec}, opgave, VierentwintigUren->isChecked(), SecondenAan->isChecked());
+    oefening.BewaardUur = klok.GezetUur;
+    oefening.BewaardMin = klok.GezetMin;
+    oefening.BewaardSec = klok.GezetSec;
+    const HandsVerdict oordeel = judgeHands({klok.GezetUur, klok.GezetMin, klok.GezetSec}, opgave, VierentwintigUren->isChecked(), SecondenAan->isChecked());
     UurWijzerKnop->setFill(oordeel.uurGoed ? Kleur::Groen : Kleur::Rood);
     MinutenWijzerKnop->setFill(oordeel.minGoed ? Kleur::Groen : Kleur::Rood);
     if (oordeel.secJudged)
@@ -73,24 +73,24 @@ void TForm1::controleerWijzers(const Opgave &opgave)
     // A wrong hand turns towards the task's time.
     if (!oordeel.juist() && !Timer3->isActive())
         Timer3->start();
-    OpgaveJuist = oordeel.juist() ? 1 : 0;
+    oefening.OpgaveJuist = oordeel.juist() ? 1 : 0;
 }
 
 void TForm1::ADOkKnopClick()
 {
     if (ADOefening->isHidden())
         return;
-    UurFout = MinFout = SecFout = false;
+    oefening.UurFout = oefening.MinFout = oefening.SecFout = false;
     ControleerAntwoord();
-    BehaaldePunten += OpgaveJuist;
-    MaximumPunten += 1;
+    oefening.BehaaldePunten += oefening.OpgaveJuist;
+    oefening.MaximumPunten += 1;
     ToonPunten();
-    if (OefenType == 2) {
+    if (run.OefenType == AnaloogNaarDigitaal) {
         ZetVeldenSoort2();
         UurInvoerVeld->setFocus();
-    } else if (OefenType == 1) {
+    } else if (run.OefenType == DigitaalNaarAnaloog) {
         ZetVeldenSoort1();
-        for (ShapeKnob *k : {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop})
+        for (ShapeKnob *k : knoppen())
             k->setFill(Kleur::Wit);
         PlaatsVeldjes1();
         ADOkKnopMouseDown();
@@ -100,55 +100,44 @@ void TForm1::ADOkKnopClick()
 
 void TForm1::ADControleKnopMouseDown()
 {
-    ToonControle = true;
+    oefening.ToonControle = true;
     ControleerAntwoord();
     // The task's time goes onto the hands one hand at a time, as if the learner set them.
-    GekozenWijzer = 3;
-    TekenSecondenwijzer(OpgaveSec);
-    TekenMinutenwijzer(StandMin);
-    TekenUurwijzer(StandUur);
-    GekozenWijzer = 2;
-    TekenSecondenwijzer(StandSec);
-    TekenMinutenwijzer(OpgaveMin);
-    TekenUurwijzer(StandUur);
-    GekozenWijzer = 1;
-    TekenSecondenwijzer(StandSec);
-    TekenMinutenwijzer(StandMin);
-    TekenUurwijzer(OpgaveUur);
+    zetten.GekozenWijzer = SecondenWijzer;
+    tekenWijzers(klok.StandUur, klok.StandMin, oefening.OpgaveSec);
+    zetten.GekozenWijzer = MinutenWijzer;
+    tekenWijzers(klok.StandUur, oefening.OpgaveMin, klok.StandSec);
+    zetten.GekozenWijzer = UurWijzer;
+    tekenWijzers(oefening.OpgaveUur, klok.StandMin, klok.StandSec);
     PlaatsVeldjes1();
-    if (NotatieStijl == 1)
+    if (oefening.NotatieStijl == NotatieUren)
         MinuutNaam->hide();
-    if (NotatieStijl <= 2)
+    if (!beoordeeltSeconden(oefening.NotatieStijl))
         SecNaam->hide();
 }
 
 void TForm1::ADControleKnopMouseUp()
 {
-    ToonControle = UurFout = MinFout = SecFout = false;
-    if (OefenType == 2) {
-        for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+    oefening.ToonControle = oefening.UurFout = oefening.MinFout = oefening.SecFout = false;
+    if (run.OefenType == AnaloogNaarDigitaal) {
+        for (EditField *veld : antwoordVelden())
             veld->setColors(Kleur::Wit, Kleur::Zwart);
-        TekenSecondenwijzer(OpgaveSec);
-        TekenMinutenwijzer(OpgaveMin);
-        TekenUurwijzer(OpgaveUur);
-    } else if (OefenType == 1) {
+        tekenWijzers(oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec);
+    } else if (run.OefenType == DigitaalNaarAnaloog) {
         // The check may have set the hands turning towards the task's time; the learner's
         // own setting must stay on the clock, or the next OK would score the task's time.
         Timer3->stop();
-        for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+        for (EditField *veld : antwoordVelden())
             veld->setColors(Kleur::Blauw, Kleur::Geel);
         PlaatsVeldjes1();
-        for (QLabel *c : {Uurcontrol, Minuutcontrol, Secondcontrol})
-            c->hide();
-        TekenSecondenwijzer(BewaardSec);
-        TekenMinutenwijzer(BewaardMin);
-        TekenUurwijzer(BewaardUur);
-        for (ShapeKnob *k : {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop})
+        for (QLabel *controle : controles())
+            controle->hide();
+        tekenWijzers(oefening.BewaardUur, oefening.BewaardMin, oefening.BewaardSec);
+        for (ShapeKnob *k : knoppen())
             k->setFill(Kleur::Wit);
     }
-    Uurcontrol->clear();
-    Minuutcontrol->clear();
-    Secondcontrol->clear();
+    for (QLabel *controle : controles())
+        controle->clear();
 }
 
 void TForm1::VraagtekenAanClick()

@@ -1,8 +1,9 @@
-// Choosing, starting, interrupting and stopping an exercise. The run states show only in
-// which panels are shown: Idle (both starters), Choosing (KeuzePaneel), Running (ADOefening).
+// Choosing, starting, interrupting and stopping an exercise. Each handler moves the run to
+// its next state (exercise/core/RunState.h) and does what the move entails beyond showing:
+// toonToestand shows every state as the core's table gives it, in this one place.
 #include "app/Unit1.h"
-#include "exercise/Judging.h"
-#include "exercise/Task.h"
+#include "clock/core/HandRules.h"
+#include "exercise/core/Judging.h"
 
 namespace {
 void zetTimer(QTimer *timer, bool aan)
@@ -12,108 +13,111 @@ void zetTimer(QTimer *timer, bool aan)
     else if (!timer->isActive())
         timer->start();
 }
-
-QString niveauTekst(const TForm1 &f)
-{
-    for (const QRadioButton *r : {f.UrenAan, f.HalveUrenAan, f.KwartierenAan, f.MinutenAan})
-        if (r->isChecked())
-            return r->text();
-    return {};
-}
 }
 
-static void openKeuze(TForm1 &f, int soort)
+bool TForm1::gebeurt(RunEvent event)
 {
-    f.OefenType = soort;
-    f.DigitaalAnaloog->hide();
-    f.AnaloogDigitaal->hide();
-    f.Label4->show();
-    f.TimerMinuten->show();
-    f.KeuzePaneel->show();
-    f.Timer3->stop();
-    f.KlokLoopt = true;
-    f.ToonTijd(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{f.TwaalfUren, f.VierentwintigUren, f.SecondenAan})
-        w->show();
-    f.ZetInvoerModus(soort);
+    const Run na = volgende(run, event);
+    if (na == run)
+        return false;
+    run = na;
+    toonToestand();
+    return true;
+}
+
+void TForm1::toonToestand()
+{
+    const Zichtbaar z = zichtbaar(run);
+    if (z.instellingen)
+        ToonInstellingen();
+    else
+        VerbergInstellingen();
+    for (QWidget *w : std::initializer_list<QWidget *>{Label4, TimerMinuten})
+        w->setVisible(z.timerVeld);
+    ADKnop1->setVisible(z.instellingenKnop);
+    DigitaalAnaloog->setVisible(z.starters);
+    AnaloogDigitaal->setVisible(z.starters);
+    KeuzePaneel->setVisible(z.keuzePaneel);
+    ADOefening->setVisible(z.oefenPaneel);
+    Panel3->setVisible(z.uitslag);
+    Panel8->setVisible(z.aftelklok);
+    OKKnop1->setVisible(z.aftelklok);
+    ADStopKnop->setVisible(z.stopKnop);
+    Startknop->setVisible(z.startKnop);
+    klok.KlokLoopt = klokLoopt(run);
+    zetTimer(Timer1, run.AftellenLoopt());
+    zetTimer(Timer2, liveKlokTikt(run.OefenType, z.keuzePaneel));
+}
+
+// The choice panel for one exercise; the hands jump to the current time.
+void TForm1::openKeuze(RunEvent kies)
+{
+    if (!gebeurt(kies))
+        return;
+    Timer3->stop();
+    ToonTijd(true);
+    ZetInvoerModus(run.OefenType);
 }
 
 void TForm1::DigitaalAnaloogClick()
 {
-    openKeuze(*this, 1);
+    openKeuze(RunEvent::KiesDigitaalNaarAnaloog);
 }
 
 void TForm1::AnaloogDigitaalClick()
 {
-    openKeuze(*this, 2);
+    openKeuze(RunEvent::KiesAnaloogNaarDigitaal);
 }
 
 void TForm1::KeuzePaneelOkKnopClick()
 {
+    // Hiding the timer field first confirms an entry typed but not yet left.
+    if (run.state != RunState::Choosing)
+        return;
     VerbergInstellingen();
-    const std::optional<qint32> minuten = LeesGetal(TimerMinuten->text());
-    // A countdown started in the choice panel keeps RESET shown; START waits until RESET is used.
-    Startknop->setVisible(minuten.value_or(0) > 0 && OKKnop1->isHidden());
-    KeuzePaneel->hide();
-    ADOefening->show();
-    // Hours alone cannot show half hours or quarters.
-    if (Notitie1->isChecked() && (HalveUrenAan->isChecked() || KwartierenAan->isChecked()))
-        Notitie2->setChecked(true);
-    NotatieStijl = Notitie1->isChecked() ? 1 : Notitie2->isChecked() ? 2 : 3;
-    Memo1->setPlainText((OefenType == 2 ? QStringLiteral("Oefen: Analoog -> digitaal")
-                                        : QStringLiteral("Oefen: Digitaal -> analoog"))
-                        + QLatin1Char('\n') + niveauTekst(*this));
+    run.aftelMinuten = LeesGetal(TimerMinuten->text()).value_or(0);
+    gebeurt(RunEvent::KeuzeOk);
+    const Notatie notatie = effectiveNotation(gekozenNotatie(), gekozenNiveau());
+    radio(notatieRij(notatie).knop)->setChecked(true);
+    oefening.NotatieStijl = notatie;
+    Memo1->setPlainText((run.OefenType == AnaloogNaarDigitaal ? QStringLiteral("Oefen: Analoog -> digitaal")
+                                                              : QStringLiteral("Oefen: Digitaal -> analoog"))
+                        + QLatin1Char('\n') + QString::fromUtf16(niveauRij(gekozenNiveau()).tekst));
     PlaatsVeldjesVoorNotatie();
     SecInvoerVeld->clear();
     SecInvoerVeld->setEnabled(SecondenAan->isChecked());
-    if (OefenType == 2) {
+    if (run.OefenType == AnaloogNaarDigitaal) {
         ZetVeldenSoort2();
         UurInvoerVeld->setFocus();
     } else {
         ZetVeldenSoort1();
-        for (ShapeKnob *k : {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop})
+        for (ShapeKnob *k : knoppen())
             k->show();
-        TekenUurwijzer(StandUur);
-        TekenMinutenwijzer(StandMin);
-        TekenSecondenwijzer(StandSec);
+        tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
     }
-    KlokLoopt = false;
     ADControleKnop->setVisible(VraagtekenAan->isChecked());
     WisPunten();
     NieuweOpgave();
 }
 
+// Back to the choice panel; the exercise, its notation and the score stay.
 void TForm1::ADKnop1Click()
 {
-    ToonInstellingen();
-    KeuzePaneel->show();
-    ADOefening->hide();
-    Startknop->hide();
+    if (!gebeurt(RunEvent::Instellingen))
+        return;
     Timer3->stop();
-    KlokLoopt = true;
     ToonTijd(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{TwaalfUren, VierentwintigUren, SecondenAan, Label4, TimerMinuten})
-        w->show();
 }
 
+// "Stop Oefening" and "Terug": back to the live clock, the score kept.
 void TForm1::ADStopKnopClick()
 {
-    zetTimer(Timer2, true);
-    ToonInstellingen();
-    OefenType = 0;
-    for (ShapeKnob *k : {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop})
-        k->hide();
+    if (!gebeurt(RunEvent::Stop))
+        return;
     TimerMinuten->setText(QStringLiteral("0"));
-    TimerMinuten->hide();
-    Timer1->stop();
-    for (QWidget *w : std::initializer_list<QWidget *>{Label4, Startknop, ADOefening, KeuzePaneel})
-        w->hide();
-    for (QWidget *w : std::initializer_list<QWidget *>{TwaalfUren, VierentwintigUren, SecondenAan})
-        w->show();
+    for (ShapeKnob *k : knoppen())
+        k->hide();
     Timer3->stop();
-    KlokLoopt = true;
-    DigitaalAnaloog->show();
-    AnaloogDigitaal->show();
     ToonTijd(true);
-    ZetInvoerModus(0);
+    ZetInvoerModus(GeenOefening);
 }

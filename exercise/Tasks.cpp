@@ -1,22 +1,11 @@
 // Drawing and presenting a task, and the answer fields: their layout per notation, their
 // looks per exercise kind and the Enter key that moves from field to field.
 #include "app/Unit1.h"
-#include "exercise/Task.h"
+#include "exercise/core/Task.h"
 
 namespace {
 constexpr int VeldTop = 22;
 constexpr int NaamDx = 4, NaamDy = 25, ControleDx = 6, ControleDy = 45, LabelBreedte = 30;
-
-Niveau gekozenNiveau(const TForm1 &f)
-{
-    if (f.HalveUrenAan->isChecked())
-        return Niveau::HalveUren;
-    if (f.KwartierenAan->isChecked())
-        return Niveau::Kwartieren;
-    if (f.MinutenAan->isChecked())
-        return Niveau::Minuten;
-    return Niveau::Uren;
-}
 
 bool kanFocus(const QWidget *w)
 {
@@ -33,67 +22,59 @@ void verplaats(EditField *veld, int left)
 void TForm1::NieuweOpgave()
 {
     m_random->reseed();
-    const Niveau niveau = gekozenNiveau(*this);
-    Button2->setVisible(niveau != Niveau::Minuten);
-    SecFout = MinFout = UurFout = false;
+    const Niveau niveau = gekozenNiveau();
+    // Every minute can be a task's, so the minute marks cannot be hidden.
+    Button2->setVisible(niveauRij(niveau).minutenStap > 1);
+    oefening.SecFout = oefening.MinFout = oefening.UurFout = false;
     const bool vierentwintig = VierentwintigUren->isChecked();
-    const Opgave opgave = trekOpgave({niveau, NotatieStijl, vierentwintig, SecondenAan->isChecked()}, VorigOpgaveUur, *m_random);
-    OpgaveUur = opgave.uur;
-    OpgaveMin = opgave.min;
-    OpgaveSec = opgave.sec;
-    AnimUur = StandUur;
-    AnimMin = StandMin;
-    AnimSec = StandSec;
-    AnimDoelUur = OpgaveUur;
-    VorigOpgaveUur = OpgaveUur;
-    VoorMiddagNaMiddag->setText(voorMiddagNaMiddagText(OpgaveUur, vierentwintig));
-    if (OefenType == 1) {
+    const Opgave opgave = trekOpgave({niveau, oefening.NotatieStijl, vierentwintig, SecondenAan->isChecked()}, oefening.VorigOpgaveUur, *m_random);
+    oefening.OpgaveUur = opgave.uur;
+    oefening.OpgaveMin = opgave.min;
+    oefening.OpgaveSec = opgave.sec;
+    klok.AnimUur = klok.StandUur;
+    klok.AnimMin = klok.StandMin;
+    klok.AnimSec = klok.StandSec;
+    klok.AnimDoelUur = oefening.OpgaveUur;
+    oefening.VorigOpgaveUur = oefening.OpgaveUur;
+    VoorMiddagNaMiddag->setText(voorMiddagNaMiddagText(oefening.OpgaveUur, vierentwintig));
+    if (run.OefenType == DigitaalNaarAnaloog) {
         VoorMiddagNaMiddag->clear();
         Timer3->stop();
-        UurInvoerVeld->setText(QString::number(OpgaveUur));
-        MinInvoerVeld->setText(QString::number(OpgaveMin));
-        SecInvoerVeld->setText(QString::number(OpgaveSec));
+        const int delen[] = {oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec};
+        for (int i = 0; i < 3; ++i)
+            antwoordVelden()[i]->setText(QString::number(delen[i]));
         PlaatsVeldjes1();
     } else if (!Timer3->isActive()) {
         Timer3->start();
     }
-    Uurcontrol->clear();
-    Minuutcontrol->clear();
-    Secondcontrol->clear();
+    for (QLabel *controle : controles())
+        controle->clear();
 }
 
 void TForm1::PlaatsVeldjes1()
 {
-    const struct { EditField *veld; QLabel *naam; QLabel *controle; } rijen[] = {
-        {UurInvoerVeld, UurNaam, Uurcontrol},
-        {MinInvoerVeld, MinuutNaam, Minuutcontrol},
-        {SecInvoerVeld, SecNaam, Secondcontrol},
-    };
-    for (const auto &r : rijen) {
-        const QRect v = r.veld->geometry();
-        r.naam->setGeometry(v.left() + NaamDx, v.top() + NaamDy, LabelBreedte, v.height());
-        r.controle->setGeometry(v.left() + ControleDx, v.top() + ControleDy, LabelBreedte, v.height());
+    for (int i = 0; i < 3; ++i) {
+        const QRect v = antwoordVelden()[i]->geometry();
+        veldNamen()[i]->setGeometry(v.left() + NaamDx, v.top() + NaamDy, LabelBreedte, v.height());
+        controles()[i]->setGeometry(v.left() + ControleDx, v.top() + ControleDy, LabelBreedte, v.height());
     }
 }
 
 void TForm1::PlaatsVeldjesVoorNotatie()
 {
-    static constexpr int links[4][3] = {{}, {75, 0, 0}, {47, 104, 0}, {32, 76, 119}};
-    const int notatie = qBound(1, NotatieStijl, 3);
-    EditField *velden[] = {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld};
-    for (int i = 0; i < notatie; ++i)
-        verplaats(velden[i], links[notatie][i]);
+    const QList<int> &links = notatieRij(oefening.NotatieStijl).veldLinks;
+    for (int i = 0; i < links.size(); ++i)
+        verplaats(antwoordVelden()[i], links[i]);
     PlaatsVeldjes1();
-    QLabel *namen[] = {UurNaam, MinuutNaam, SecNaam};
     for (int i = 0; i < 3; ++i) {
-        namen[i]->setVisible(i < notatie);
-        velden[i]->setVisible(i < notatie);
+        veldNamen()[i]->setVisible(i < links.size());
+        antwoordVelden()[i]->setVisible(i < links.size());
     }
 }
 
 void TForm1::ZetVeldenSoort1()
 {
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
+    for (EditField *veld : antwoordVelden()) {
         veld->setColors(Kleur::Blauw, Kleur::Geel);
         veld->setFocusPolicy(Qt::ClickFocus);
         veld->setReadOnly(true);
@@ -102,7 +83,7 @@ void TForm1::ZetVeldenSoort1()
 
 void TForm1::ZetVeldenSoort2()
 {
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
+    for (EditField *veld : antwoordVelden()) {
         veld->setColors(Kleur::Wit, Kleur::Zwart);
         veld->setFocusPolicy(Qt::StrongFocus);
         veld->setReadOnly(false);
@@ -110,13 +91,14 @@ void TForm1::ZetVeldenSoort2()
     }
 }
 
-// Kind 1 shows the task in the fields: they cannot be typed in and explain nothing.
+// Digital to analog shows the task in the fields: they cannot be typed in and explain nothing.
 void TForm1::ZetInvoerModus(int soort)
 {
-    m_veldTipsAan = soort != 1;
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
-        veld->setReadOnly(soort == 1);
-        if (soort == 1)
+    const bool toontOpgave = soort == DigitaalNaarAnaloog;
+    m_veldTipsAan = !toontOpgave;
+    for (EditField *veld : antwoordVelden()) {
+        veld->setReadOnly(toontOpgave);
+        if (toontOpgave)
             veld->setCursor(Make::noDropCursor());
         else
             veld->setCursor(Qt::ArrowCursor);
@@ -153,7 +135,6 @@ bool TForm1::SecInvoerVeldKeyPress()
 
 void TForm1::ADOkKnopMouseDown()
 {
-    Uurcontrol->clear();
-    Minuutcontrol->clear();
-    Secondcontrol->clear();
+    for (QLabel *controle : controles())
+        controle->clear();
 }

@@ -1,15 +1,15 @@
 // The timed exercise: minutes in the timer field, START, the countdown, the result panel
 // and RESET, the only way out once the countdown runs.
 #include "app/Unit1.h"
-#include "clock/TimeText.h"
-#include "exercise/Countdown.h"
-#include "exercise/Judging.h"
-#include "exercise/ResultText.h"
+#include "clock/core/TimeText.h"
+#include "exercise/core/Countdown.h"
+#include "exercise/core/Judging.h"
+#include "exercise/core/ResultText.h"
 #include "guide/Unit2.h"
 
 void TForm1::TimerMinutenClick()
 {
-    VorigeTimerTekst = TimerMinuten->text();
+    aftellen.VorigeTimerTekst = TimerMinuten->text();
     TimerMinuten->setText(QStringLiteral("0"));
     TimerMinuten->setFocus();
 }
@@ -20,10 +20,11 @@ std::optional<qint32> TForm1::leesTimerMinuten()
     TimerMinuten->setText(TimerMinuten->text().trimmed());
     const std::optional<qint32> minuten = LeesGetal(TimerMinuten->text());
     if (!minuten)
-        TimerMinuten->setText(VorigeTimerTekst);
+        TimerMinuten->setText(aftellen.VorigeTimerTekst);
     return minuten;
 }
 
+// A whole number confirmed: a new task, the score cleared, and START for a positive one.
 void TForm1::TimerMinutenExit()
 {
     const std::optional<qint32> minuten = leesTimerMinuten();
@@ -31,8 +32,8 @@ void TForm1::TimerMinutenExit()
         return;
     NieuweOpgave();
     WisPunten();
-    // While RESET is shown (a countdown that "Terug" left behind, or its result) START is not offered.
-    Startknop->setVisible(*minuten > 0 && OKKnop1->isHidden());
+    run.aftelMinuten = *minuten;
+    toonToestand();
 }
 
 bool TForm1::TimerMinutenKeyPress()
@@ -45,24 +46,19 @@ bool TForm1::TimerMinutenKeyPress()
 
 void TForm1::StartknopClick()
 {
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld})
+    if (!zichtbaar(run).startKnop)
+        return;
+    for (EditField *veld : antwoordVelden())
         veld->setText(QStringLiteral("0"));
     VerbergInstellingen();
     NieuweOpgave();
-    if (!ADOefening->isHidden() && OefenType == 2)
+    if (run.state == RunState::Running && run.OefenType == AnaloogNaarDigitaal)
         UurInvoerVeld->setFocus();
     WisPunten();
-    m_vorigeAftelMeting = m_clock->now();
-    EindTijd = m_vorigeAftelMeting.addSecs(60LL * LeesGetal(TimerMinuten->text()).value_or(0));
-    Startknop->hide();
+    aftellen.vorigeMeting = m_clock->now();
+    aftellen.EindTijd = aftellen.vorigeMeting.addSecs(60LL * LeesGetal(TimerMinuten->text()).value_or(0));
     KlokVenster->show();
-    Panel8->show();
-    AftellenLoopt = true;
-    Timer1->start();
-    OKKnop1->show();
-    VerbergInstellingen();
-    ADKnop1->hide();
-    ADStopKnop->hide();
+    gebeurt(RunEvent::Start);
 }
 
 void TForm1::Timer1Timer()
@@ -72,76 +68,50 @@ void TForm1::Timer1Timer()
 
 void TForm1::AftelTik()
 {
-    if (!AftellenLoopt)
+    if (!run.AftellenLoopt())
         return;
-    if (KlokVenster->isHidden() || Panel8->isHidden()) {
-        Timer1->stop();
-        AftellenLoopt = false;
-        return;
-    }
     const QDateTime nu = m_clock->now();
-    EindTijd = countdownEndAfter(EindTijd, m_vorigeAftelMeting, nu);
-    m_vorigeAftelMeting = nu;
-    if (nu > EindTijd) {
-        AftellenLoopt = false;
-        Timer1->stop();
+    aftellen.EindTijd = countdownEndAfter(aftellen.EindTijd, aftellen.vorigeMeting, nu);
+    aftellen.vorigeMeting = nu;
+    if (nu > aftellen.EindTijd) {
         ToonUitslag();
         return;
     }
-    KlokVenster->setText(countdownText(nu.msecsTo(EindTijd), QLocale()));
+    KlokVenster->setText(countdownText(nu.msecsTo(aftellen.EindTijd), QLocale()));
 }
 
 // The time is up: the answer standing is judged once more, not scored, under the result.
 void TForm1::ToonUitslag()
 {
     ControleerAntwoord();
-    const std::optional<QString> procent = percentageText(BehaaldePunten, MaximumPunten, QLocale());
-    Label48->setText(procent ? QString::number(BehaaldePunten) : QString());
-    Label49->setText(procent ? QString::number(MaximumPunten) : QString());
+    const std::optional<QString> procent = percentageText(oefening.BehaaldePunten, oefening.MaximumPunten, QLocale());
+    Label48->setText(procent ? QString::number(oefening.BehaaldePunten) : QString());
+    Label49->setText(procent ? QString::number(oefening.MaximumPunten) : QString());
     Label51->setText(procent.value_or(QString()));
-    Panel3->show();
-    OKKnop1->show();
+    gebeurt(RunEvent::TijdOm);
     if (Form2 && Form2->isVisible()) {
         Form2->hide();
         Button1->setText(QStringLiteral("Hulpjes Aan"));
     }
 }
 
-// RESET leads back to the choice panel of the exercise kind. A countdown started from the
-// start screen, or one that "Terug" left running, has no kind: RESET then ends it and goes
-// back to the start screen, score kept, for the choice panel could start no exercise.
+// RESET: back to the choice panel of the exercise, with an empty timer field and score.
+// Without an exercise it returns to Idle and the score stays.
 void TForm1::OKKnop1Click()
 {
-    if (OefenType == 0) {
-        AftellenLoopt = false;
-        Timer1->stop();
-        for (QWidget *w : std::initializer_list<QWidget *>{Panel8, OKKnop1, Panel3})
-            w->hide();
-        TimerMinuten->setText(QStringLiteral("0"));
-        ADStopKnopClick();
-        ToonInstellingen();
+    const bool zonderOefening = run.OefenType == GeenOefening;
+    if (!gebeurt(RunEvent::Reset))
         return;
-    }
-    ToonInstellingen();
-    KlokLoopt = true;
-    ADOefening->hide();
-    KeuzePaneel->show();
-    // In the choice panel the exercise kind cannot change.
-    DigitaalAnaloog->hide();
-    AnaloogDigitaal->hide();
-    if (!Timer2->isActive())
-        Timer2->start();
-    Panel8->hide();
-    OKKnop1->hide();
     TimerMinuten->setText(QStringLiteral("0"));
-    Panel3->hide();
-    ADStopKnop->show();
-    for (EditField *veld : {UurInvoerVeld, MinInvoerVeld, SecInvoerVeld}) {
+    for (EditField *veld : antwoordVelden()) {
         veld->setColors(Kleur::Wit, veld->palette().color(QPalette::Text));
         veld->clear();
     }
-    for (ShapeKnob *k : {UurWijzerKnop, MinutenWijzerKnop, SecondenWijzerKnop})
+    for (ShapeKnob *k : knoppen())
         k->setFill(Kleur::Wit);
+    if (zonderOefening)
+        Timer3->stop();
     ToonTijd(true);
-    WisPunten();
+    if (!zonderOefening)
+        WisPunten();
 }

@@ -1,6 +1,6 @@
 // The help strip: a pointer move over a control writes that control's explanation.
 #include "app/Unit1.h"
-#include "guide/HelpTexts.h"
+#include "guide/core/HelpTexts.h"
 
 void TForm1::HelpMouseMove(const QObject *control)
 {
@@ -10,7 +10,7 @@ void TForm1::HelpMouseMove(const QObject *control)
         control = control->parent();
     if (!control)
         return;
-    const std::optional<QString> tekst = helpTextFor(control->objectName(), OefenType, VierentwintigUren->isChecked());
+    const std::optional<QString> tekst = helpTextFor(control->objectName(), run.OefenType, VierentwintigUren->isChecked());
     if (!tekst)
         return;
     // Carriage returns separate the lines of a help text.

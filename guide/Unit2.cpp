@@ -2,7 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/Pictures.h"
-#include "clock/FaceGeometry.h"
+#include "clock/core/FaceGeometry.h"
 
 #include <QApplication>
 #include <QBitmap>

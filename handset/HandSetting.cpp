@@ -3,65 +3,59 @@
 #include "app/Unit1.h"
 
 namespace {
-enum Wijzer { Geen = 0, Uur = 1, Minuut = 2, Seconde = 3 };
 constexpr int MinutenPerUur = 5;
-}
 
-static void kiesWijzer(TForm1 &f, int wijzer)
+// The hand picked up turns yellow; the hands are drawn hour first, so the seconds hand lies on top.
+void kiesWijzer(TForm1 &f, Wijzer wijzer)
 {
-    if (!f.KeuzePaneel->isHidden())
+    if (f.run.state == RunState::Choosing)
         return;
-    f.ZetModus = 1;
-    f.GekozenWijzer = wijzer;
-    f.TekenUurwijzer(f.StandUur);
-    f.TekenMinutenwijzer(f.StandMin);
-    f.TekenSecondenwijzer(f.StandSec);
+    f.zetten.ZetModus = 1;
+    f.zetten.GekozenWijzer = wijzer;
+    f.TekenUurwijzer(f.klok.StandUur);
+    f.TekenMinutenwijzer(f.klok.StandMin);
+    f.TekenSecondenwijzer(f.klok.StandSec);
+}
 }
 
 void TForm1::UurWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, Uur);
+    kiesWijzer(*this, UurWijzer);
 }
 
 void TForm1::MinutenWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, Minuut);
+    kiesWijzer(*this, MinutenWijzer);
 }
 
 void TForm1::SecondenWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, Seconde);
+    kiesWijzer(*this, SecondenWijzer);
 }
 
 void TForm1::MinuutMerkMouseMove(int i)
 {
-    if (ZetModus != 1)
+    if (zetten.ZetModus != 1)
         return;
-    AangewezenMinuut = i;
+    zetten.AangewezenMinuut = i;
     RichtGekozenWijzer();
 }
 
 void TForm1::RichtGekozenWijzer()
 {
-    switch (GekozenWijzer) {
-    case Seconde:
-        TekenSecondenwijzer(AangewezenMinuut);
-        TekenMinutenwijzer(StandMin);
-        TekenUurwijzer(StandUur);
+    switch (zetten.GekozenWijzer) {
+    case SecondenWijzer:
+        tekenWijzers(klok.StandUur, klok.StandMin, zetten.AangewezenMinuut);
         break;
-    case Minuut:
-        TekenSecondenwijzer(StandSec);
-        TekenMinutenwijzer(AangewezenMinuut);
-        TekenUurwijzer(StandUur);
+    case MinutenWijzer:
+        tekenWijzers(klok.StandUur, zetten.AangewezenMinuut, klok.StandSec);
         break;
-    case Uur:
+    case UurWijzer:
         // The hour hand is only set on the twelve hour marks; mark 0 (the 12) is hour 0.
-        if (AangewezenMinuut % MinutenPerUur != 0)
+        if (zetten.AangewezenMinuut % MinutenPerUur != 0)
             return;
-        AangewezenMinuut /= MinutenPerUur;
-        TekenSecondenwijzer(StandSec);
-        TekenMinutenwijzer(StandMin);
-        TekenUurwijzer(AangewezenMinuut);
+        zetten.AangewezenMinuut /= MinutenPerUur;
+        tekenWijzers(zetten.AangewezenMinuut, klok.StandMin, klok.StandSec);
         break;
     default:
         break;
@@ -70,8 +64,6 @@ void TForm1::RichtGekozenWijzer()
 
 void TForm1::M0Click()
 {
-    ZetModus = 0;
-    TekenSecondenwijzer(StandSec);
-    TekenMinutenwijzer(StandMin);
-    TekenUurwijzer(StandUur);
+    zetten.ZetModus = 0;
+    tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
 }

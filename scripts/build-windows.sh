@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # tikara.exe for 64-bit Windows, built on this Debian machine and tested under Wine:
 #
-#   scripts/build-windows.sh
+#   scripts/build-windows.sh [--ci]
+#
+# --ci builds with warnings as errors (the ci-windows preset), as CI does.
 #
 # 1. Installs the MinGW-w64 cross compilers, Wine and the test tools (install-deps.sh).
 # 2. Builds a static Qt for Windows once, from Debian's source of the same Qt as qt6-base-dev,
@@ -13,6 +15,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
+configure_preset=windows
+case ${1:-} in
+  --ci) configure_preset=ci-windows ;;
+  "") ;;
+  *) echo "usage: $0 [--ci]" >&2; exit 2 ;;
+esac
 
 readonly qt_version=6.4.2
 readonly qt_debian=6.4.2+dfsg-10
@@ -111,6 +119,7 @@ cmake --build build --target tikara_icon >/dev/null
 
 step "tikara.exe and the tests, the tests under Wine, the zip"
 wine_prefix
+cmake --preset "$configure_preset" >/dev/null
 cmake --workflow --preset windows
 
 step "the program's window under Wine on Xvfb"

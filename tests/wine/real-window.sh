@@ -8,7 +8,7 @@
 set -euo pipefail
 exe=${1:?path to tikara.exe}
 shot=${2:?path of the screenshot to save}
-source "$(dirname "$0")/../x11session.sh"
+source "$(dirname "$0")/../x11/x11session.sh"
 start_xvfb
 readonly client_width=799 client_height=620
 readonly caption='^Tikara v\.2\.1 \(ZVO\)$'

@@ -1,9 +1,0 @@
-#include "app/Placement.h"
-
-#include <algorithm>
-
-QPoint windowPlace(const QRect &available, const QSize &window)
-{
-    const QPoint centred = available.center() - QRect(QPoint(), window).center();
-    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
-}

@@ -1,0 +1,9 @@
+#include "app/core/Placement.h"
+
+#include <algorithm>
+
+QPoint windowPlace(const QRect &available, const QSize &window)
+{
+    const QPoint centred = available.center() - QRect(QPoint(), window).center();
+    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
+}

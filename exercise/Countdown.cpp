@@ -1,8 +1,0 @@
-#include "exercise/Countdown.h"
-
-QDateTime countdownEndAfter(const QDateTime &end, const QDateTime &previous, const QDateTime &now)
-{
-    if (!previous.isValid() || now >= previous)
-        return end;
-    return end.addMSecs(previous.msecsTo(now));
-}

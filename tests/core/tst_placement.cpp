@@ -1,0 +1,38 @@
+#include "app/core/Placement.h"
+
+#include <QTest>
+
+class TestPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowPlace_data();
+    void windowPlace();
+};
+
+void TestPlacement::windowPlace_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("expected");
+
+    QTest::addRow("full_hd_centred") << QRect(0, 0, 1920, 1080) << QPoint(560, 230);
+    QTest::addRow("panel_above_centred_below_it") << QRect(0, 27, 1024, 741) << QPoint(112, 88);
+    QTest::addRow("second_screen_centred_on_it") << QRect(1920, 0, 1280, 1024) << QPoint(2160, 202);
+    QTest::addRow("just_wide_enough") << QRect(0, 0, 799, 620) << QPoint(0, 0);
+    QTest::addRow("640x480_corner_stays_on_screen") << QRect(0, 0, 640, 480) << QPoint(0, 0);
+    QTest::addRow("scale_3_of_1280x1024") << QRect(0, 0, 426, 341) << QPoint(0, 0);
+    QTest::addRow("narrow_but_tall_centred_in_height") << QRect(0, 0, 640, 1024) << QPoint(0, 202);
+    QTest::addRow("small_second_screen_at_its_corner") << QRect(1920, 40, 640, 440) << QPoint(1920, 40);
+}
+
+void TestPlacement::windowPlace()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, expected);
+
+    QCOMPARE(::windowPlace(available, QSize(799, 620)), expected);
+}
+
+QTEST_GUILESS_MAIN(TestPlacement)
+#include "tst_placement.moc"

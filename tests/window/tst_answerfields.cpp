@@ -1,0 +1,307 @@
+// The answer fields: the task's digits by level and notation, where the fields and their
+// labels stand, the Enter key that walks to OK, emptying on focus, the two-character
+// limit and the morning/afternoon hint of the 24-hour dial.
+#include "ExerciseFixture.h"
+
+using namespace OefenFixture;
+
+namespace {
+QList<EditField *> velden(const TForm1 &f)
+{
+    return {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld};
+}
+
+QList<QLabel *> namen(const TForm1 &f)
+{
+    return {f.UurNaam, f.MinuutNaam, f.SecNaam};
+}
+
+QList<QLabel *> controles(const TForm1 &f)
+{
+    return {f.Uurcontrol, f.Minuutcontrol, f.Secondcontrol};
+}
+
+QWidget *focus()
+{
+    return QApplication::focusWidget();
+}
+}
+
+class TestAnswerFields : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void digitalTaskInFields_data();
+    void digitalTaskInFields();
+    void fieldLayoutPerNotation_data();
+    void fieldLayoutPerNotation();
+    void enterWalksToOk_data();
+    void enterWalksToOk();
+    void keyboardAloneAnswersTask();
+    void focusEmptiesField_data();
+    void focusEmptiesField();
+    void returningToWindowKeepsTypedText();
+    void atMostTwoCharacters_data();
+    void atMostTwoCharacters();
+    void halfDayHint_data();
+    void halfDayHint();
+
+private:
+    std::unique_ptr<TForm1> m_form;
+};
+
+void TestAnswerFields::cleanup()
+{
+    m_form.reset();
+}
+
+void TestAnswerFields::digitalTaskInFields_data()
+{
+    QTest::addColumn<QStringList>("keuzes");
+    QTest::addColumn<QList<int>>("worpen");
+    QTest::addColumn<int>("overslaan");
+    QTest::addColumn<QStringList>("cijfers");
+    const QStringList uren{"UrenAan", "Notitie1"};
+    QTest::addRow("enkel_uren") << uren << QList<int>{7} << 0 << QStringList{"7"};
+    QTest::addRow("eerste_opgave_nooit_uur_0") << uren << QList<int>{0, 0, 6} << 0 << QStringList{"6"};
+    QTest::addRow("twaalf_uur_geschreven_als_0") << uren << QList<int>{5, 0} << 1 << QStringList{"0"};
+    QTest::addRow("vierentwintig_uren") << QStringList{"VierentwintigUren", "UrenAan", "Notitie1"} << QList<int>{17} << 0
+                                        << QStringList{"17"};
+    QTest::addRow("halve_uren_heel") << QStringList{"HalveUrenAan", "Notitie2"} << QList<int>{4, 0} << 0
+                                     << QStringList{"4", "0"};
+    QTest::addRow("halve_uren_half") << QStringList{"HalveUrenAan", "Notitie2"} << QList<int>{4, 1} << 0
+                                     << QStringList{"4", "30"};
+    QTest::addRow("kwartier_over") << QStringList{"KwartierenAan", "Notitie2"} << QList<int>{9, 1} << 0
+                                   << QStringList{"9", "15"};
+    QTest::addRow("kwartier_voor") << QStringList{"KwartierenAan", "Notitie2"} << QList<int>{9, 3} << 0
+                                   << QStringList{"9", "45"};
+    QTest::addRow("kwartieren_zonder_seconden") << QStringList{"KwartierenAan", "Notitie3"} << QList<int>{9, 3, 42} << 0
+                                                << QStringList{"9", "45", "0"};
+    QTest::addRow("alle_tijden_met_seconden") << QStringList{"MinutenAan", "Notitie3"} << QList<int>{11, 7, 42} << 0
+                                              << QStringList{"11", "7", "42"};
+    QTest::addRow("alle_tijden_uren_minuten") << QStringList{"MinutenAan", "Notitie2"} << QList<int>{11, 7, 42} << 0
+                                              << QStringList{"11", "7"};
+    QTest::addRow("alle_tijden_enkel_uren") << QStringList{"MinutenAan", "Notitie1"} << QList<int>{11, 7, 42} << 0
+                                            << QStringList{"11"};
+}
+
+void TestAnswerFields::digitalTaskInFields()
+{
+    QFETCH(QStringList, keuzes);
+    QFETCH(QList<int>, worpen);
+    QFETCH(int, overslaan);
+    QFETCH(QStringList, cijfers);
+    m_form = maakVenster(worpen);
+    TForm1 &f = *m_form;
+    start(f, DigitaalAnaloog, keuzes);
+    OefenFixture::overslaan(f, overslaan);
+    const QList<EditField *> v = velden(f);
+    for (int i = 0; i < v.size(); ++i) {
+        QCOMPARE(!v[i]->isHidden(), i < cijfers.size());
+        if (i < cijfers.size())
+            QCOMPARE(v[i]->text(), cijfers[i]);
+    }
+    QVERIFY(f.VoorMiddagNaMiddag->text().isEmpty());
+}
+
+void TestAnswerFields::fieldLayoutPerNotation_data()
+{
+    QTest::addColumn<QString>("notatie");
+    QTest::addColumn<QList<int>>("links");
+    QTest::addRow("uren") << "Notitie1" << QList<int>{75};
+    QTest::addRow("uren_minuten") << "Notitie2" << QList<int>{47, 104};
+    QTest::addRow("uren_minuten_seconden") << "Notitie3" << QList<int>{32, 76, 119};
+}
+
+void TestAnswerFields::fieldLayoutPerNotation()
+{
+    QFETCH(QString, notatie);
+    QFETCH(QList<int>, links);
+    m_form = maakVenster({7, 25, 40});
+    TForm1 &f = *m_form;
+    start(f, AnaloogDigitaal, {"MinutenAan", notatie});
+    for (int i = 0; i < 3; ++i) {
+        const bool inGebruik = i < links.size();
+        QCOMPARE(!velden(f)[i]->isHidden(), inGebruik);
+        QCOMPARE(!namen(f)[i]->isHidden(), inGebruik);
+        if (!inGebruik)
+            continue;
+        QCOMPARE(velden(f)[i]->pos(), QPoint(links[i], 22));
+        QVERIFY(velden(f)[i]->text().isEmpty());
+        QCOMPARE(namen(f)[i]->pos(), QPoint(links[i] + 4, 47));
+        QCOMPARE(controles(f)[i]->pos(), QPoint(links[i] + 6, 67));
+    }
+}
+
+void TestAnswerFields::enterWalksToOk_data()
+{
+    QTest::addColumn<QStringList>("keuzes");
+    QTest::addColumn<QStringList>("route");
+    QTest::addRow("drie_velden") << QStringList{"MinutenAan", "Notitie3"}
+                                 << QStringList{"MinInvoerVeld", "SecInvoerVeld", "ADOkKnop"};
+    QTest::addRow("twee_velden") << QStringList{"MinutenAan", "Notitie2"} << QStringList{"MinInvoerVeld", "ADOkKnop"};
+    QTest::addRow("een_veld") << QStringList{"MinutenAan", "Notitie1"} << QStringList{"ADOkKnop"};
+    QTest::addRow("secondenveld_uitgeschakeld") << QStringList{"SecondenAan", "MinutenAan", "Notitie3"}
+                                                << QStringList{"MinInvoerVeld", "ADOkKnop"};
+    // Whole hours with the seconds hand on: the field goes as soon as the hands turn.
+    QTest::addRow("secondenveld_verborgen") << QStringList{"UrenAan", "Notitie3"}
+                                            << QStringList{"MinInvoerVeld", "ADOkKnop"};
+}
+
+void TestAnswerFields::enterWalksToOk()
+{
+    QFETCH(QStringList, keuzes);
+    QFETCH(QStringList, route);
+    m_form = maakVenster({7, 25, 40});
+    TForm1 &f = *m_form;
+    QVERIFY(toonActief(f));
+    start(f, AnaloogDigitaal, keuzes);
+    tikAnimatie(f, 1);
+    QCOMPARE(focus(), f.UurInvoerVeld);
+    typ(f.UurInvoerVeld, QStringLiteral("7"));
+    for (const QString &naam : route) {
+        auto *volgendVeld = f.findChild<EditField *>(naam);
+        if (volgendVeld)
+            typ(volgendVeld, QStringLiteral("9"));
+        QTest::keyClick(focus(), Qt::Key_Return);
+        QCOMPARE(focus()->objectName(), naam);
+        if (volgendVeld)
+            QVERIFY(volgendVeld->text().isEmpty());
+    }
+    QCOMPARE(f.Label8->text(), QStringLiteral("0"));
+}
+
+// Digits, Enter, digits, Enter, Enter: task 7:15 answered and scored without the mouse.
+void TestAnswerFields::keyboardAloneAnswersTask()
+{
+    m_form = maakVenster({7, 1});
+    TForm1 &f = *m_form;
+    QVERIFY(toonActief(f));
+    start(f, AnaloogDigitaal, {"KwartierenAan"});
+    QTest::keyClicks(focus(), QStringLiteral("7"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QTest::keyClicks(focus(), QStringLiteral("15"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(focus(), f.ADOkKnop);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(f.Label6->text(), QStringLiteral("1"));
+    QCOMPARE(f.Label8->text(), QStringLiteral("1"));
+    QCOMPARE(focus(), f.UurInvoerVeld);
+}
+
+void TestAnswerFields::focusEmptiesField_data()
+{
+    QTest::addColumn<int>("soort");
+    QTest::addColumn<bool>("metTab");
+    QTest::addColumn<QString>("veld");
+    QTest::addRow("analoog_klik_in_minuten") << int(AnaloogDigitaal) << false << "MinInvoerVeld";
+    QTest::addRow("analoog_tab_naar_minuten") << int(AnaloogDigitaal) << true << "MinInvoerVeld";
+    QTest::addRow("digitaal_klik_in_uur") << int(DigitaalAnaloog) << false << "UurInvoerVeld";
+    QTest::addRow("digitaal_klik_in_minuten") << int(DigitaalAnaloog) << false << "MinInvoerVeld";
+}
+
+// Task 7:15. In the digital -> analog exercise the field shows the task; emptying it
+// leaves the task itself alone.
+void TestAnswerFields::focusEmptiesField()
+{
+    QFETCH(int, soort);
+    QFETCH(bool, metTab);
+    QFETCH(QString, veld);
+    m_form = maakVenster({7, 1});
+    TForm1 &f = *m_form;
+    QVERIFY(toonActief(f));
+    start(f, Soort(soort), {"KwartierenAan"});
+    auto *doel = f.findChild<EditField *>(veld);
+    if (soort == AnaloogDigitaal)
+        typ(doel, QStringLiteral("12"));
+    QVERIFY(!doel->text().isEmpty());
+    if (metTab)
+        QTest::keyClick(focus(), Qt::Key_Tab);
+    else
+        klik(doel);
+    QCOMPARE(focus(), doel);
+    QVERIFY(doel->text().isEmpty());
+    QCOMPARE(f.oefening.OpgaveUur, 7);
+    QCOMPARE(f.oefening.OpgaveMin, 15);
+    if (soort == DigitaalAnaloog) {
+        EditField *ander = doel == f.UurInvoerVeld ? f.MinInvoerVeld : f.UurInvoerVeld;
+        QCOMPARE(ander->text(), doel == f.UurInvoerVeld ? QStringLiteral("15") : QStringLiteral("7"));
+    }
+}
+
+// Only moving the focus to a field empties it; coming back from another window does not.
+void TestAnswerFields::returningToWindowKeepsTypedText()
+{
+    m_form = maakVenster({7, 1});
+    TForm1 &f = *m_form;
+    QVERIFY(toonActief(f));
+    start(f, AnaloogDigitaal, {"KwartierenAan"});
+    QCOMPARE(focus(), f.UurInvoerVeld);
+    typ(f.UurInvoerVeld, QStringLiteral("7"));
+    QWidget ander;
+    ander.show();
+    QVERIFY(QTest::qWaitForWindowActive(&ander));
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(focus(), f.UurInvoerVeld);
+    QCOMPARE(f.UurInvoerVeld->text(), QStringLiteral("7"));
+}
+
+void TestAnswerFields::atMostTwoCharacters_data()
+{
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<QString>("tekst");
+    QTest::addRow("drie_cijfers") << "123" << "12";
+    QTest::addRow("twee_letters") << "ab" << "ab";
+    QTest::addRow("letter_en_cijfers") << "a1b" << "a1";
+    QTest::addRow("teken_en_cijfers") << "-57" << "-5";
+}
+
+void TestAnswerFields::atMostTwoCharacters()
+{
+    QFETCH(QString, getypt);
+    QFETCH(QString, tekst);
+    m_form = maakVenster();
+    start(*m_form, AnaloogDigitaal, {"MinutenAan", "Notitie3"});
+    for (EditField *veld : velden(*m_form)) {
+        typ(veld, getypt);
+        QCOMPARE(veld->text(), tekst);
+    }
+}
+
+void TestAnswerFields::halfDayHint_data()
+{
+    QTest::addColumn<int>("soort");
+    QTest::addColumn<bool>("vierentwintig");
+    QTest::addColumn<QList<int>>("worpen");
+    QTest::addColumn<int>("overslaan");
+    QTest::addColumn<QString>("tekst");
+    const int analoog = AnaloogDigitaal;
+    const int digitaal = DigitaalAnaloog;
+    QTest::addRow("analoog_17_uur_namiddag") << analoog << true << QList<int>{17} << 0 << "In de namiddag";
+    QTest::addRow("analoog_12_uur_namiddag") << analoog << true << QList<int>{12} << 0 << "In de namiddag";
+    QTest::addRow("analoog_11_uur_voormiddag") << analoog << true << QList<int>{11} << 0 << "In de voormiddag";
+    QTest::addRow("analoog_middernacht_voormiddag") << analoog << true << QList<int>{17, 0} << 1 << "In de voormiddag";
+    QTest::addRow("analoog_twaalf_uren_klok_zwijgt") << analoog << false << QList<int>{5} << 0 << "";
+    QTest::addRow("digitaal_17_uur_zwijgt") << digitaal << true << QList<int>{17} << 0 << "";
+    QTest::addRow("digitaal_5_uur_zwijgt") << digitaal << true << QList<int>{5} << 0 << "";
+}
+
+void TestAnswerFields::halfDayHint()
+{
+    QFETCH(int, soort);
+    QFETCH(bool, vierentwintig);
+    QFETCH(QList<int>, worpen);
+    QFETCH(int, overslaan);
+    QFETCH(QString, tekst);
+    m_form = maakVenster(worpen);
+    TForm1 &f = *m_form;
+    start(f, Soort(soort), vierentwintig ? QStringList{"VierentwintigUren"} : QStringList{});
+    OefenFixture::overslaan(f, overslaan);
+    QCOMPARE(f.VoorMiddagNaMiddag->text(), tekst);
+    QVERIFY(!f.VoorMiddagNaMiddag->isHidden());
+}
+
+QTEST_MAIN(TestAnswerFields)
+#include "tst_answerfields.moc"

@@ -1,0 +1,317 @@
+// Judging through the window: typed answers and hands set with the mouse, the "?" button
+// that shows right and wrong while it is held, and the score that OK keeps.
+#include "ExerciseFixture.h"
+
+using namespace OefenFixture;
+
+namespace {
+QList<EditField *> velden(const TForm1 &f)
+{
+    return {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld};
+}
+
+QList<QLabel *> controles(const TForm1 &f)
+{
+    return {f.Uurcontrol, f.Minuutcontrol, f.Secondcontrol};
+}
+
+// "goed" green, "fout" red, "-" not judged: the field stays white.
+QColor kleurVanOordeel(const QString &oordeel)
+{
+    return oordeel == u"goed" ? Green : oordeel == u"fout" ? Red : White;
+}
+
+void typAntwoord(TForm1 &f, const QStringList &getypt)
+{
+    for (int i = 0; i < 3; ++i)
+        typ(velden(f)[i], getypt[i]);
+}
+}
+
+class TestChecking : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void typedAnswer_data();
+    void typedAnswer();
+    void holdingQuestionMarkColoursTypedHands_data();
+    void holdingQuestionMarkColoursTypedHands();
+    void handsSetWithMouse_data();
+    void handsSetWithMouse();
+    void holdingQuestionMarkShowsTaskOnHands();
+    void releaseKeepsLearnersSettingForOk();
+    void scoreCountsRightTasks();
+    void okOutsideExerciseDoesNothing_data();
+    void okOutsideExerciseDoesNothing();
+
+private:
+    void setHands(const QList<int> &merken);
+    bool zetMinuutFout();
+    std::unique_ptr<TForm1> m_form;
+};
+
+void TestChecking::cleanup()
+{
+    m_form.reset();
+}
+
+void TestChecking::typedAnswer_data()
+{
+    QTest::addColumn<QStringList>("keuzes");
+    QTest::addColumn<QList<int>>("worpen");
+    QTest::addColumn<int>("overslaan");
+    QTest::addColumn<QStringList>("getypt");
+    QTest::addColumn<QStringList>("oordeel");
+    QTest::addColumn<QStringList>("controle");
+    QTest::addColumn<bool>("juist");
+    const QStringList kwartieren{"KwartierenAan"};
+    const QStringList uren{"UrenAan", "Notitie2"};
+    const QStringList alles{"MinutenAan", "Notitie3"};
+    const QStringList geen{"", "", ""};
+    // The second task is 0:15, after 4:00.
+    QTest::addRow("twaalf_voor_opgave_uur_0") << kwartieren << QList<int>{4, 0, 0, 1} << 1 << QStringList{"12", "15", ""}
+                                              << QStringList{"goed", "goed", "-"} << geen << true;
+    QTest::addRow("nul_fout_voor_opgave_uur_0") << kwartieren << QList<int>{4, 0, 0, 1} << 1 << QStringList{"0", "15", ""}
+                                                << QStringList{"fout", "goed", "-"} << QStringList{"12", "", ""} << false;
+    QTest::addRow("vierentwintig_uren_17_goed") << QStringList{"VierentwintigUren"} << QList<int>{17, 3} << 0
+                                                << QStringList{"17", "", ""} << QStringList{"goed", "-", "-"} << geen << true;
+    QTest::addRow("vierentwintig_uren_5_fout_voor_17") << QStringList{"VierentwintigUren"} << QList<int>{17, 3} << 0
+                                                       << QStringList{"5", "", ""} << QStringList{"fout", "-", "-"}
+                                                       << QStringList{"17", "", ""} << false;
+    // Hidden fields that still hold something are not judged with hours alone.
+    QTest::addRow("enkel_uren_negeert_minuten_en_seconden") << QStringList{"MinutenAan", "Notitie1"} << QList<int>{7, 25, 40} << 0
+                                                            << QStringList{"7", "25", "40"} << QStringList{"goed", "-", "-"}
+                                                            << geen << true;
+    QTest::addRow("leeg_uur_wordt_0_en_is_fout") << uren << QList<int>{7, 3} << 0 << geen << QStringList{"fout", "goed", "-"}
+                                                 << QStringList{"7", "", ""} << false;
+    QTest::addRow("lege_minuut_wordt_0_en_is_goed") << uren << QList<int>{7, 3} << 0 << QStringList{"7", "", ""}
+                                                    << QStringList{"goed", "goed", "-"} << geen << true;
+    QTest::addRow("twee_letters_zijn_fout") << uren << QList<int>{7, 3} << 0 << QStringList{"ab", "0", ""}
+                                            << QStringList{"fout", "goed", "-"} << QStringList{"7", "", ""} << false;
+    QTest::addRow("voorloopnul_telt_niet") << kwartieren << QList<int>{7, 1} << 0 << QStringList{"07", "15", ""}
+                                           << QStringList{"goed", "goed", "-"} << geen << true;
+    QTest::addRow("minuut_fout") << kwartieren << QList<int>{7, 1} << 0 << QStringList{"7", "30", ""}
+                                 << QStringList{"goed", "fout", "-"} << QStringList{"", "15", ""} << false;
+    QTest::addRow("alles_goed_met_seconden") << alles << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", "40"}
+                                             << QStringList{"goed", "goed", "goed"} << geen << true;
+    QTest::addRow("seconde_fout") << alles << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", "41"}
+                                  << QStringList{"goed", "goed", "fout"} << QStringList{"", "", "40"} << false;
+    // Without the seconds hand no seconds are drawn, but the notation still judges the field.
+    QTest::addRow("seconden_beoordeeld_zonder_secondenwijzer") << QStringList{"SecondenAan", "MinutenAan", "Notitie3"}
+                                                               << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", ""}
+                                                               << QStringList{"goed", "goed", "goed"} << geen << true;
+}
+
+// Holding "?" shows the verdict, letting go takes it away, OK scores it.
+void TestChecking::typedAnswer()
+{
+    QFETCH(QStringList, keuzes);
+    QFETCH(QList<int>, worpen);
+    QFETCH(int, overslaan);
+    QFETCH(QStringList, getypt);
+    QFETCH(QStringList, oordeel);
+    QFETCH(QStringList, controle);
+    QFETCH(bool, juist);
+    m_form = maakVenster(worpen);
+    TForm1 &f = *m_form;
+    start(f, AnaloogDigitaal, QStringList{"VraagtekenAan"} + keuzes);
+    OefenFixture::overslaan(f, overslaan);
+    typAntwoord(f, getypt);
+    QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(velden(f)[i]->text(), getypt[i].isEmpty() ? QStringLiteral("0") : getypt[i]);
+        QCOMPARE(achtergrondVan(velden(f)[i]), kleurVanOordeel(oordeel[i]));
+        QCOMPARE(controles(f)[i]->text(), controle[i]);
+        if (!controle[i].isEmpty())
+            QVERIFY(!controles(f)[i]->isHidden());
+    }
+    QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(achtergrondVan(velden(f)[i]), White);
+        QCOMPARE(tekstkleurVan(velden(f)[i]), Black);
+        QVERIFY(controles(f)[i]->text().isEmpty());
+    }
+    klik(f.ADOkKnop);
+    QCOMPARE(f.Label6->text(), juist ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(f.Label8->text(), QString::number(overslaan + 1));
+}
+
+void TestChecking::holdingQuestionMarkColoursTypedHands_data()
+{
+    QTest::addColumn<Qt::MouseButton>("muisknop");
+    QTest::addRow("linker_muisknop") << Qt::LeftButton;
+    QTest::addRow("rechter_muisknop") << Qt::RightButton;
+}
+
+// Task 7:15 answered 7:30: while "?" is held the hands show 7:15, the minute hand red.
+void TestChecking::holdingQuestionMarkColoursTypedHands()
+{
+    QFETCH(Qt::MouseButton, muisknop);
+    m_form = maakVenster({7, 1});
+    TForm1 &f = *m_form;
+    start(f, AnaloogDigitaal, {"VraagtekenAan", "KwartierenAan"});
+    typAntwoord(f, {"7", "30", ""});
+    QTest::mousePress(f.ADControleKnop, muisknop);
+    QCOMPARE(f.klok.StandUur, 7);
+    QCOMPARE(f.klok.StandMin, 15);
+    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Red));
+    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Green));
+    QTest::mouseRelease(f.ADControleKnop, muisknop);
+    QCOMPARE(f.klok.StandUur, 7);
+    QCOMPARE(f.klok.StandMin, 15);
+    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Black));
+    QCOMPARE(f.MinInvoerVeld->text(), QStringLiteral("30"));
+}
+
+void TestChecking::setHands(const QList<int> &merken)
+{
+    TForm1 &f = *m_form;
+    const QList<ShapeKnob *> knoppen{f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop};
+    for (int i = 0; i < merken.size(); ++i)
+        QVERIFY(zetWijzer(f, knoppen[i], merken[i]));
+}
+
+void TestChecking::handsSetWithMouse_data()
+{
+    QTest::addColumn<QStringList>("keuzes");
+    QTest::addColumn<QList<int>>("worpen");
+    QTest::addColumn<int>("overslaan");
+    QTest::addColumn<QList<int>>("merken");
+    QTest::addColumn<bool>("juist");
+    const QStringList vierentwintig{"VierentwintigUren", "UrenAan", "Notitie1"};
+    const QStringList alles{"MinutenAan", "Notitie3"};
+    QTest::addRow("opgave_17_uurwijzer_op_5") << vierentwintig << QList<int>{17, 3} << 0 << QList<int>{25, 0} << true;
+    QTest::addRow("opgave_17_uurwijzer_op_4") << vierentwintig << QList<int>{17, 3} << 0 << QList<int>{20, 0} << false;
+    QTest::addRow("opgave_0_uurwijzer_op_12") << QStringList{"UrenAan", "Notitie1"} << QList<int>{5, 0} << 1
+                                              << QList<int>{0, 0} << true;
+    QTest::addRow("minutenwijzer_fout") << QStringList{"KwartierenAan"} << QList<int>{7, 1} << 0 << QList<int>{35, 20}
+                                        << false;
+    QTest::addRow("alles_goed_met_seconden") << alles << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25, 40} << true;
+    QTest::addRow("secondenwijzer_fout") << alles << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25, 41} << false;
+    // Switched off while choosing, the seconds hand keeps the clock's 30 seconds: not judged.
+    QTest::addRow("secondenwijzer_uit_niet_beoordeeld") << QStringList{"SecondenAan", "MinutenAan", "Notitie3"}
+                                                        << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25} << true;
+}
+
+void TestChecking::handsSetWithMouse()
+{
+    QFETCH(QStringList, keuzes);
+    QFETCH(QList<int>, worpen);
+    QFETCH(int, overslaan);
+    QFETCH(QList<int>, merken);
+    QFETCH(bool, juist);
+    m_form = maakVenster(worpen);
+    TForm1 &f = *m_form;
+    QVERIFY(toonActief(f));
+    start(f, DigitaalAnaloog, keuzes);
+    OefenFixture::overslaan(f, overslaan);
+    setHands(merken);
+    klik(f.ADOkKnop);
+    QCOMPARE(f.Label6->text(), juist ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(f.Label8->text(), QString::number(overslaan + 1));
+}
+
+// Task 7:25:40, set as 7:20:40 in a digital -> analog exercise with "?".
+bool TestChecking::zetMinuutFout()
+{
+    m_form = maakVenster({7, 25, 40});
+    TForm1 &f = *m_form;
+    if (!toonActief(f))
+        return false;
+    start(f, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
+    setHands({35, 20, 40});
+    return true;
+}
+
+void TestChecking::holdingQuestionMarkShowsTaskOnHands()
+{
+    QVERIFY(zetMinuutFout());
+    TForm1 &f = *m_form;
+    QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
+    QCOMPARE(f.UurWijzerKnop->fill(), Green);
+    QCOMPARE(f.MinutenWijzerKnop->fill(), Red);
+    QCOMPARE(f.SecondenWijzerKnop->fill(), Green);
+    QCOMPARE(f.klok.StandMin, 25);
+    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
+    const QPoint opgaveMinuut = f.klok.MinEindpunt;
+    QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    QCOMPARE(f.klok.StandUur, 7);
+    QCOMPARE(f.klok.StandMin, 20);
+    QCOMPARE(f.klok.StandSec, 40);
+    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(wijzerIn(f, opgaveMinuut, Background));
+    for (ShapeKnob *k : {f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop})
+        QCOMPARE(k->fill(), White);
+    QCOMPARE(achtergrondVan(f.UurInvoerVeld), Blue);
+    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), Yellow);
+    for (QLabel *c : controles(f))
+        QVERIFY(c->text().isEmpty());
+}
+
+// The wrong hand set the hands turning towards the task; once "?" is let go they must
+// not arrive there, or OK would score the task's own time as the learner's answer.
+void TestChecking::releaseKeepsLearnersSettingForOk()
+{
+    QVERIFY(zetMinuutFout());
+    TForm1 &f = *m_form;
+    QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
+    QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    tikAnimatie(f, 60);
+    QCOMPARE(f.klok.StandUur, 7);
+    QCOMPARE(f.klok.StandMin, 20);
+    QCOMPARE(f.klok.StandSec, 40);
+    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
+    klik(f.ADOkKnop);
+    QCOMPARE(f.Label6->text(), QStringLiteral("0"));
+    QCOMPARE(f.Label8->text(), QStringLiteral("1"));
+}
+
+// Whole hours 3 and 5 in turn, answered 3, 5, 3 and 4.
+void TestChecking::scoreCountsRightTasks()
+{
+    m_form = maakVenster({3, 5});
+    TForm1 &f = *m_form;
+    start(f, AnaloogDigitaal);
+    for (const char *antwoord : {"3", "5", "3", "4"}) {
+        typ(f.UurInvoerVeld, QString::fromLatin1(antwoord));
+        klik(f.ADOkKnop);
+    }
+    QCOMPARE(f.Label6->text(), QStringLiteral("3"));
+    QCOMPARE(f.Label8->text(), QStringLiteral("4"));
+}
+
+void TestChecking::okOutsideExerciseDoesNothing_data()
+{
+    QTest::addColumn<QString>("waar");
+    QTest::addColumn<QString>("punten");
+    QTest::addRow("bij_opstart") << "opstart" << "0";
+    QTest::addRow("in_keuzepaneel") << "keuze" << "0";
+    QTest::addRow("na_stop") << "stop" << "1";
+}
+
+void TestChecking::okOutsideExerciseDoesNothing()
+{
+    QFETCH(QString, waar);
+    QFETCH(QString, punten);
+    m_form = maakVenster({3, 5});
+    TForm1 &f = *m_form;
+    if (waar == u"keuze")
+        klik(f.AnaloogDigitaal);
+    if (waar == u"stop") {
+        start(f, AnaloogDigitaal);
+        typ(f.UurInvoerVeld, QStringLiteral("3"));
+        klik(f.ADOkKnop);
+        klik(f.ADStopKnop);
+    }
+    const int opgaveUur = f.oefening.OpgaveUur;
+    klik(f.ADOkKnop);
+    QCOMPARE(f.Label6->text(), punten);
+    QCOMPARE(f.Label8->text(), punten);
+    QCOMPARE(f.oefening.OpgaveUur, opgaveUur);
+    QVERIFY(f.UurInvoerVeld->text().isEmpty());
+}
+
+QTEST_MAIN(TestChecking)
+#include "tst_checking.moc"
