@@ -105,20 +105,20 @@ void TForm1::bouwKeuzePaneel()
     }
 }
 
+// One radio button per level of the core's table, with the level's caption.
 void TForm1::bouwNiveaus()
 {
-    const Look zwart{Klein};
     Label10 = Make::label(Panel7, "Label10", Rect(12, 8, 148, 13), QStringLiteral("Instelling van de oefening"),
                           {Theme::font(11, Theme::Bold | Theme::Underline), Kleur::Marine});
-    UrenAan = Make::radio(Panel7, "UrenAan", Rect(82, 32, 81, 17), QStringLiteral("Enkel uren"),
-                          QStringLiteral("Enkel oefenen met gehele uren."), zwart);
+    const auto niveauKnop = [this](Niveau niveau, const QRect &plaats, const QString &tip) {
+        const NiveauRij &rij = niveauRij(niveau);
+        return Make::radio(Panel7, rij.knop, plaats, QString::fromUtf16(rij.tekst), tip, {Klein});
+    };
+    UrenAan = niveauKnop(Niveau::Uren, Rect(82, 32, 81, 17), QStringLiteral("Enkel oefenen met gehele uren."));
+    HalveUrenAan = niveauKnop(Niveau::HalveUren, Rect(48, 51, 115, 18), QStringLiteral("Enkel oefenen met halve uren."));
+    KwartierenAan = niveauKnop(Niveau::Kwartieren, Rect(49, 72, 114, 17), QStringLiteral("Enkel oefenen met kwartieren."));
+    MinutenAan = niveauKnop(Niveau::Minuten, Rect(3, 91, 161, 18), QStringLiteral("Oefenen met alle tijden."));
     UrenAan->setChecked(true);
-    HalveUrenAan = Make::radio(Panel7, "HalveUrenAan", Rect(48, 51, 115, 18), QStringLiteral("Enkel halve uren"),
-                               QStringLiteral("Enkel oefenen met halve uren."), zwart);
-    KwartierenAan = Make::radio(Panel7, "KwartierenAan", Rect(49, 72, 114, 17), QStringLiteral("Enkel kwartieren"),
-                                QStringLiteral("Enkel oefenen met kwartieren."), zwart);
-    MinutenAan = Make::radio(Panel7, "MinutenAan", Rect(3, 91, 161, 18), QStringLiteral("Uren+Minuten+Seconden"),
-                             QStringLiteral("Oefenen met alle tijden."), zwart);
     Make::exclusiveSet(this, {UrenAan, HalveUrenAan, KwartierenAan, MinutenAan});
 }
 

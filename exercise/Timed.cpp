@@ -44,21 +44,21 @@ bool TForm1::TimerMinutenKeyPress()
     return true;
 }
 
+// The countdown starts with a fresh task and score; its display keeps its last text until
+// the first tick.
 void TForm1::StartknopClick()
 {
-    if (!zichtbaar(run).startKnop)
+    if (!gebeurt(RunEvent::Start))
         return;
     for (EditField *veld : antwoordVelden())
         veld->setText(QStringLiteral("0"));
-    VerbergInstellingen();
     NieuweOpgave();
-    if (run.state == RunState::Running && run.OefenType == AnaloogNaarDigitaal)
+    if (run.state == RunState::Timed && run.OefenType == AnaloogNaarDigitaal)
         UurInvoerVeld->setFocus();
     WisPunten();
     aftellen.vorigeMeting = m_clock->now();
-    aftellen.EindTijd = aftellen.vorigeMeting.addSecs(60LL * LeesGetal(TimerMinuten->text()).value_or(0));
+    aftellen.EindTijd = aftellen.vorigeMeting.addSecs(60LL * run.aftelMinuten);
     KlokVenster->show();
-    gebeurt(RunEvent::Start);
 }
 
 void TForm1::Timer1Timer()

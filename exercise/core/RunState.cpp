@@ -22,9 +22,7 @@ Run kies(const Run &run, int oefenType)
 
 Run start(const Run &run)
 {
-    const bool zichtbaar = run.aftelling == Aftelling::Uit && run.state != RunState::Timed
-                           && run.state != RunState::Results;
-    if (!zichtbaar)
+    if (!zichtbaar(run).startKnop)
         return run;
     Run na = run;
     na.aftelling = Aftelling::Loopt;

@@ -1,11 +1,11 @@
 #include "guide/core/HelpTexts.h"
 
+#include "app/core/Names.h"
+#include "exercise/core/Levels.h"
+
 #include <QStringView>
 
 namespace {
-
-constexpr int DigitaalNaarAnaloog = 1;
-constexpr int AnaloogNaarDigitaal = 2;
 
 // One row per handler; a handler may serve several controls (names separated by spaces).
 struct FixedText
@@ -51,10 +51,6 @@ constexpr FixedText fixedTexts[] = {
     {u"DigitaalAnaloog", u"Omzetten van digitaal naar analoog."},
     {u"AnaloogDigitaal", u"Omzetten van analoog naar digitaal."},
     {u"DigiKlok", u"Digitale klok."},
-    {u"UrenAan", u"Deze keuze nemen voor het oefenen met gehele uren."},
-    {u"HalveUrenAan", u"Deze keuze nemen voor het oefenen met halve uren."},
-    {u"KwartierenAan", u"Deze keuze nemen voor het oefenen met kwartieren."},
-    {u"MinutenAan", u"Deze keuze nemen voor het oefenen met alle tijden (uren,minuten,seconden)."},
     {u"Notitie1 Notitie2 Notitie3", u"De notitiestijl is de wijze waarop de invoer moet gebeuren."},
     {u"KeuzePaneelTerugKnop", u"Terug naar het startmenu."},
     {u"KeuzePaneelOkKnop", u"Start de oefening met de ingestelde parameters."},
@@ -77,6 +73,10 @@ bool servesControl(const FixedText &row, const QString &controlName)
 
 std::optional<QString> fixedTextFor(const QString &controlName)
 {
+    // Each level's radio button explains its level.
+    for (const NiveauRij &niveau : niveaus())
+        if (controlName == QLatin1String(niveau.knop))
+            return QString::fromUtf16(niveau.help);
     for (const FixedText &row : fixedTexts)
         if (servesControl(row, controlName))
             return QString::fromUtf16(row.text);

@@ -1,10 +1,11 @@
 #pragma once
 // The rules the main window keeps after every event, whatever came before: panels that
-// exclude each other, no run without an exercise kind, one radio selected in each set, a score that adds up and is shown, hands and fields within range,
+// exclude each other, no run without an exercise kind, what shows as the run state's table row,
+// one radio selected in each set, a score that adds up and is shown, hands and fields within range,
 // run state within its values, a hand animation that comes to rest and a countdown that
 // only counts down. Checked after each of many thousands of events, so every check is a
 // few comparisons.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -47,6 +48,8 @@ public:
     {
         QString broken = panels(f);
         if (broken.isEmpty())
+            broken = shownAsTable(f);
+        if (broken.isEmpty())
             broken = radios(f);
         if (broken.isEmpty())
             broken = score(f);
@@ -69,7 +72,7 @@ private:
         for (const auto &[a, b] : exclusive)
             if (shown(a) && shown(b))
                 return QStringLiteral("%1 and %2 both shown").arg(a->objectName(), b->objectName());
-        if (shown(f.ADOefening) && f.run.OefenType == 0)
+        if (shown(f.ADOefening) && f.run.OefenType == GeenOefening)
             return QStringLiteral("ADOefening shown while OefenType is 0");
         if (!shown(f.ADKnop1))
             return {};
@@ -81,9 +84,28 @@ private:
         return {};
     }
 
+    // What shows is the visibility table's row for the run state the window is in.
+    static QString shownAsTable(const TForm1 &f)
+    {
+        const Zichtbaar z = zichtbaar(f.run);
+        QList<std::pair<const QWidget *, bool>> rows = {
+            {f.DigitaalAnaloog, z.starters}, {f.AnaloogDigitaal, z.starters}, {f.KeuzePaneel, z.keuzePaneel},
+            {f.ADOefening, z.oefenPaneel},   {f.Panel3, z.uitslag},           {f.Panel8, z.aftelklok},
+            {f.OKKnop1, z.aftelklok},        {f.ADStopKnop, z.stopKnop},      {f.ADKnop1, z.instellingenKnop},
+            {f.Label4, z.timerVeld},         {f.TimerMinuten, z.timerVeld},   {f.Startknop, z.startKnop}};
+        for (const QWidget *w : f.instellingenLijst())
+            if (w != f.Label4 && w != f.TimerMinuten)
+                rows.append({w, z.instellingen});
+        for (const auto &[w, expected] : rows)
+            if (shown(w) != expected)
+                return QStringLiteral("%1 %2 in state %3").arg(w->objectName(), expected ? u"hidden" : u"shown")
+                    .arg(int(f.run.state));
+        return {};
+    }
+
     static QString radios(const TForm1 &f)
     {
-        for (const QList<QRadioButton *> &set : FormFixture::radioSets(f)) {
+        for (const QList<QRadioButton *> &set : WindowFixture::radioSets(f)) {
             const auto selected = std::count_if(set.cbegin(), set.cend(), [](const QRadioButton *r) { return r->isChecked(); });
             if (selected != 1)
                 return QStringLiteral("%1 selected in the set of %2").arg(selected).arg(set.first()->objectName());
@@ -106,8 +128,8 @@ private:
         const struct { const char *name; int value; int last; } rows[] = {
             {"StandUur", f.klok.StandUur, 11}, {"StandMin", f.klok.StandMin, 59}, {"StandSec", f.klok.StandSec, 59},
             {"GezetUur", f.klok.GezetUur, 11}, {"GezetMin", f.klok.GezetMin, 59}, {"GezetSec", f.klok.GezetSec, 59},
-            {"OefenType", f.run.OefenType, 2}, {"NotatieStijl", f.oefening.NotatieStijl, 3},
-            {"ZetModus", f.zetten.ZetModus, 1},   {"GekozenWijzer", f.zetten.GekozenWijzer, 3},
+            {"OefenType", f.run.OefenType, AnaloogNaarDigitaal}, {"NotatieStijl", f.oefening.NotatieStijl, NotatieUrenMinutenSeconden},
+            {"ZetModus", f.zetten.ZetModus, 1},   {"GekozenWijzer", f.zetten.GekozenWijzer, SecondenWijzer},
         };
         for (const auto &r : rows)
             if (r.value < 0 || r.value > r.last)
@@ -117,7 +139,7 @@ private:
 
     static QString fields(const TForm1 &f)
     {
-        for (const QLineEdit *veld : {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld})
+        for (const QLineEdit *veld : f.antwoordVelden())
             if (veld->text().size() > 2)
                 return QStringLiteral("%1 holds \"%2\"").arg(veld->objectName(), veld->text());
         if (f.TimerMinuten->text().size() > 3)

@@ -1,6 +1,6 @@
 // A screen reader can name every control that shows a text or has a tooltip, and Tab walks
 // the answer fields in the order hour, minute, second.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -42,7 +42,7 @@ void TestAccessibility::namesControls()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    FormFixture::Window window;
+    WindowFixture::Window window;
     QWidget *w = window.form.findChild<QWidget *>(control);
     QVERIFY(w);
     QCOMPARE(accessibleName(w), name);
@@ -51,7 +51,7 @@ void TestAccessibility::namesControls()
 // A score that changes is read as it stands, not as it stood when the window was made.
 void TestAccessibility::everyControlWithTipIsNamed()
 {
-    FormFixture::Window window;
+    WindowFixture::Window window;
     for (QWidget *w : window.form.findChildren<QWidget *>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_") || w->toolTip().isEmpty())
             continue;
@@ -64,7 +64,7 @@ void TestAccessibility::everyControlWithTipIsNamed()
 
 void TestAccessibility::tabWalksAnswerFields()
 {
-    FormFixture::Window window;
+    WindowFixture::Window window;
     TForm1 &f = window.form;
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));

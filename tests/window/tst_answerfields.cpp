@@ -1,26 +1,11 @@
 // The answer fields: the task's digits by level and notation, where the fields and their
 // labels stand, the Enter key that walks to OK, emptying on focus, the two-character
 // limit and the morning/afternoon hint of the 24-hour dial.
-#include "ExerciseFixture.h"
+#include "WindowFixture.h"
 
-using namespace OefenFixture;
+using namespace WindowFixture;
 
 namespace {
-QList<EditField *> velden(const TForm1 &f)
-{
-    return {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld};
-}
-
-QList<QLabel *> namen(const TForm1 &f)
-{
-    return {f.UurNaam, f.MinuutNaam, f.SecNaam};
-}
-
-QList<QLabel *> controles(const TForm1 &f)
-{
-    return {f.Uurcontrol, f.Minuutcontrol, f.Secondcontrol};
-}
-
 QWidget *focus()
 {
     return QApplication::focusWidget();
@@ -48,7 +33,7 @@ private slots:
     void halfDayHint();
 
 private:
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<Window> m_form;
 };
 
 void TestAnswerFields::cleanup()
@@ -92,11 +77,11 @@ void TestAnswerFields::digitalTaskInFields()
     QFETCH(QList<int>, worpen);
     QFETCH(int, overslaan);
     QFETCH(QStringList, cijfers);
-    m_form = maakVenster(worpen);
-    TForm1 &f = *m_form;
-    start(f, DigitaalAnaloog, keuzes);
-    OefenFixture::overslaan(f, overslaan);
-    const QList<EditField *> v = velden(f);
+    m_form = std::make_unique<Window>(worpen);
+    TForm1 &f = m_form->form;
+    startExercise(f, DigitaalNaarAnaloog, keuzes);
+    WindowFixture::skipTasks(f, overslaan);
+    const QList<EditField *> v = f.antwoordVelden();
     for (int i = 0; i < v.size(); ++i) {
         QCOMPARE(!v[i]->isHidden(), i < cijfers.size());
         if (i < cijfers.size())
@@ -118,19 +103,19 @@ void TestAnswerFields::fieldLayoutPerNotation()
 {
     QFETCH(QString, notatie);
     QFETCH(QList<int>, links);
-    m_form = maakVenster({7, 25, 40});
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal, {"MinutenAan", notatie});
+    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal, {"MinutenAan", notatie});
     for (int i = 0; i < 3; ++i) {
         const bool inGebruik = i < links.size();
-        QCOMPARE(!velden(f)[i]->isHidden(), inGebruik);
-        QCOMPARE(!namen(f)[i]->isHidden(), inGebruik);
+        QCOMPARE(!f.antwoordVelden().at(i)->isHidden(), inGebruik);
+        QCOMPARE(!f.veldNamen().at(i)->isHidden(), inGebruik);
         if (!inGebruik)
             continue;
-        QCOMPARE(velden(f)[i]->pos(), QPoint(links[i], 22));
-        QVERIFY(velden(f)[i]->text().isEmpty());
-        QCOMPARE(namen(f)[i]->pos(), QPoint(links[i] + 4, 47));
-        QCOMPARE(controles(f)[i]->pos(), QPoint(links[i] + 6, 67));
+        QCOMPARE(f.antwoordVelden().at(i)->pos(), QPoint(links[i], 22));
+        QVERIFY(f.antwoordVelden().at(i)->text().isEmpty());
+        QCOMPARE(f.veldNamen().at(i)->pos(), QPoint(links[i] + 4, 47));
+        QCOMPARE(f.controles().at(i)->pos(), QPoint(links[i] + 6, 67));
     }
 }
 
@@ -153,17 +138,17 @@ void TestAnswerFields::enterWalksToOk()
 {
     QFETCH(QStringList, keuzes);
     QFETCH(QStringList, route);
-    m_form = maakVenster({7, 25, 40});
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, AnaloogDigitaal, keuzes);
-    tikAnimatie(f, 1);
+    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, AnaloogNaarDigitaal, keuzes);
+    tickAnimation(f, 1);
     QCOMPARE(focus(), f.UurInvoerVeld);
-    typ(f.UurInvoerVeld, QStringLiteral("7"));
+    typeKeys(f.UurInvoerVeld, QStringLiteral("7"));
     for (const QString &naam : route) {
         auto *volgendVeld = f.findChild<EditField *>(naam);
         if (volgendVeld)
-            typ(volgendVeld, QStringLiteral("9"));
+            typeKeys(volgendVeld, QStringLiteral("9"));
         QTest::keyClick(focus(), Qt::Key_Return);
         QCOMPARE(focus()->objectName(), naam);
         if (volgendVeld)
@@ -175,10 +160,10 @@ void TestAnswerFields::enterWalksToOk()
 // Digits, Enter, digits, Enter, Enter: task 7:15 answered and scored without the mouse.
 void TestAnswerFields::keyboardAloneAnswersTask()
 {
-    m_form = maakVenster({7, 1});
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, AnaloogDigitaal, {"KwartierenAan"});
+    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, AnaloogNaarDigitaal, {"KwartierenAan"});
     QTest::keyClicks(focus(), QStringLiteral("7"));
     QTest::keyClick(focus(), Qt::Key_Return);
     QTest::keyClicks(focus(), QStringLiteral("15"));
@@ -195,10 +180,10 @@ void TestAnswerFields::focusEmptiesField_data()
     QTest::addColumn<int>("soort");
     QTest::addColumn<bool>("metTab");
     QTest::addColumn<QString>("veld");
-    QTest::addRow("analoog_klik_in_minuten") << int(AnaloogDigitaal) << false << "MinInvoerVeld";
-    QTest::addRow("analoog_tab_naar_minuten") << int(AnaloogDigitaal) << true << "MinInvoerVeld";
-    QTest::addRow("digitaal_klik_in_uur") << int(DigitaalAnaloog) << false << "UurInvoerVeld";
-    QTest::addRow("digitaal_klik_in_minuten") << int(DigitaalAnaloog) << false << "MinInvoerVeld";
+    QTest::addRow("analoog_klik_in_minuten") << int(AnaloogNaarDigitaal) << false << "MinInvoerVeld";
+    QTest::addRow("analoog_tab_naar_minuten") << int(AnaloogNaarDigitaal) << true << "MinInvoerVeld";
+    QTest::addRow("digitaal_klik_in_uur") << int(DigitaalNaarAnaloog) << false << "UurInvoerVeld";
+    QTest::addRow("digitaal_klik_in_minuten") << int(DigitaalNaarAnaloog) << false << "MinInvoerVeld";
 }
 
 // Task 7:15. In the digital -> analog exercise the field shows the task; emptying it
@@ -208,23 +193,23 @@ void TestAnswerFields::focusEmptiesField()
     QFETCH(int, soort);
     QFETCH(bool, metTab);
     QFETCH(QString, veld);
-    m_form = maakVenster({7, 1});
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, Soort(soort), {"KwartierenAan"});
+    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, int(soort), {"KwartierenAan"});
     auto *doel = f.findChild<EditField *>(veld);
-    if (soort == AnaloogDigitaal)
-        typ(doel, QStringLiteral("12"));
+    if (soort == AnaloogNaarDigitaal)
+        typeKeys(doel, QStringLiteral("12"));
     QVERIFY(!doel->text().isEmpty());
     if (metTab)
         QTest::keyClick(focus(), Qt::Key_Tab);
     else
-        klik(doel);
+        click(doel);
     QCOMPARE(focus(), doel);
     QVERIFY(doel->text().isEmpty());
     QCOMPARE(f.oefening.OpgaveUur, 7);
     QCOMPARE(f.oefening.OpgaveMin, 15);
-    if (soort == DigitaalAnaloog) {
+    if (soort == DigitaalNaarAnaloog) {
         EditField *ander = doel == f.UurInvoerVeld ? f.MinInvoerVeld : f.UurInvoerVeld;
         QCOMPARE(ander->text(), doel == f.UurInvoerVeld ? QStringLiteral("15") : QStringLiteral("7"));
     }
@@ -233,12 +218,12 @@ void TestAnswerFields::focusEmptiesField()
 // Only moving the focus to a field empties it; coming back from another window does not.
 void TestAnswerFields::returningToWindowKeepsTypedText()
 {
-    m_form = maakVenster({7, 1});
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, AnaloogDigitaal, {"KwartierenAan"});
+    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, AnaloogNaarDigitaal, {"KwartierenAan"});
     QCOMPARE(focus(), f.UurInvoerVeld);
-    typ(f.UurInvoerVeld, QStringLiteral("7"));
+    typeKeys(f.UurInvoerVeld, QStringLiteral("7"));
     QWidget ander;
     ander.show();
     QVERIFY(QTest::qWaitForWindowActive(&ander));
@@ -262,10 +247,10 @@ void TestAnswerFields::atMostTwoCharacters()
 {
     QFETCH(QString, getypt);
     QFETCH(QString, tekst);
-    m_form = maakVenster();
-    start(*m_form, AnaloogDigitaal, {"MinutenAan", "Notitie3"});
-    for (EditField *veld : velden(*m_form)) {
-        typ(veld, getypt);
+    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    startExercise(m_form->form, AnaloogNaarDigitaal, {"MinutenAan", "Notitie3"});
+    for (EditField *veld : m_form->form.antwoordVelden()) {
+        typeKeys(veld, getypt);
         QCOMPARE(veld->text(), tekst);
     }
 }
@@ -277,8 +262,8 @@ void TestAnswerFields::halfDayHint_data()
     QTest::addColumn<QList<int>>("worpen");
     QTest::addColumn<int>("overslaan");
     QTest::addColumn<QString>("tekst");
-    const int analoog = AnaloogDigitaal;
-    const int digitaal = DigitaalAnaloog;
+    const int analoog = AnaloogNaarDigitaal;
+    const int digitaal = DigitaalNaarAnaloog;
     QTest::addRow("analoog_17_uur_namiddag") << analoog << true << QList<int>{17} << 0 << "In de namiddag";
     QTest::addRow("analoog_12_uur_namiddag") << analoog << true << QList<int>{12} << 0 << "In de namiddag";
     QTest::addRow("analoog_11_uur_voormiddag") << analoog << true << QList<int>{11} << 0 << "In de voormiddag";
@@ -295,10 +280,10 @@ void TestAnswerFields::halfDayHint()
     QFETCH(QList<int>, worpen);
     QFETCH(int, overslaan);
     QFETCH(QString, tekst);
-    m_form = maakVenster(worpen);
-    TForm1 &f = *m_form;
-    start(f, Soort(soort), vierentwintig ? QStringList{"VierentwintigUren"} : QStringList{});
-    OefenFixture::overslaan(f, overslaan);
+    m_form = std::make_unique<Window>(worpen);
+    TForm1 &f = m_form->form;
+    startExercise(f, int(soort), vierentwintig ? QStringList{"VierentwintigUren"} : QStringList{});
+    WindowFixture::skipTasks(f, overslaan);
     QCOMPARE(f.VoorMiddagNaMiddag->text(), tekst);
     QVERIFY(!f.VoorMiddagNaMiddag->isHidden());
 }

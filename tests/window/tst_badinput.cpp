@@ -3,10 +3,11 @@
 // two characters and judge what does not read as a whole number wrong; digital-to-analog
 // fields take nothing; the timer field keeps three characters and puts back the text saved
 // at the last click for anything that is not a whole number.
-#include "ExerciseFixture.h"
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include <QClipboard>
+
+using namespace WindowFixture;
 
 namespace {
 enum Field { Hour, Minute, Second };
@@ -16,12 +17,7 @@ const QList<int> ThreeOClock{3, 0, 0};
 
 EditField *answerField(const TForm1 &f, int field)
 {
-    return field == Hour ? f.UurInvoerVeld : field == Minute ? f.MinInvoerVeld : f.SecInvoerVeld;
-}
-
-QLabel *correction(const TForm1 &f, int field)
-{
-    return field == Hour ? f.Uurcontrol : field == Minute ? f.Minuutcontrol : f.Secondcontrol;
+    return f.antwoordVelden().at(field);
 }
 
 // One key per character, as a keyboard or an input method sends it: an emoji arrives whole.
@@ -52,7 +48,7 @@ void putIn(QWidget *w, const QString &text, bool byPaste)
 // Clicking into a field empties it, so the learner's input is all it holds.
 void answerWith(TForm1 &f, int field, const QString &text, bool byPaste)
 {
-    OefenFixture::klik(answerField(f, field));
+    click(answerField(f, field));
     putIn(answerField(f, field), text, byPaste);
 }
 
@@ -62,8 +58,6 @@ struct Input
     QString text;
     bool paste;
 };
-
-using TimedFixture::Stage;
 }
 
 class TestBadInput : public QObject
@@ -80,8 +74,8 @@ private slots:
     void timerField();
 
 private:
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TimedFixture::ShownWindow> m_window;
+    std::unique_ptr<Window> m_form;
+    std::unique_ptr<Window> m_window;
 };
 
 void TestBadInput::init()
@@ -158,10 +152,10 @@ void TestBadInput::typedAnswer()
     QFETCH(QString, judged);
     QFETCH(bool, right);
     QFETCH(QString, thenPasted);
-    m_form = OefenFixture::maakVenster(ThreeOClock);
-    TForm1 &f = *m_form;
-    QVERIFY(OefenFixture::toonActief(f));
-    OefenFixture::start(f, OefenFixture::AnaloogDigitaal, {"MinutenAan", "Notitie3", "VraagtekenAan"});
+    m_form = std::make_unique<Window>(ThreeOClock);
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, AnaloogNaarDigitaal, {"MinutenAan", "Notitie3", "VraagtekenAan"});
     QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), ThreeOClock);
     if (field != Hour)
         answerWith(f, Hour, QStringLiteral("3"), false);
@@ -173,13 +167,13 @@ void TestBadInput::typedAnswer()
 
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(answerField(f, field)->text(), judged);
-    QCOMPARE(OefenFixture::achtergrondVan(answerField(f, field)), right ? OefenFixture::Green : OefenFixture::Red);
+    QCOMPARE(backgroundOf(answerField(f, field)), right ? Green : Red);
     const int expected = field == Hour ? 3 : 0;
-    QCOMPARE(correction(f, field)->text(), right ? QString() : QString::number(expected));
+    QCOMPARE(f.controles().at(field)->text(), right ? QString() : QString::number(expected));
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
-    QVERIFY(correction(f, field)->text().isEmpty());
+    QVERIFY(f.controles().at(field)->text().isEmpty());
 
-    OefenFixture::klik(f.ADOkKnop);
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), right ? QStringLiteral("1") : QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QStringLiteral("1"));
 }
@@ -205,19 +199,19 @@ void TestBadInput::digitalFieldsTakeNothing()
     QFETCH(int, field);
     QFETCH(QString, input);
     QFETCH(bool, byPaste);
-    m_form = OefenFixture::maakVenster(ThreeOClock);
-    TForm1 &f = *m_form;
-    QVERIFY(OefenFixture::toonActief(f));
-    OefenFixture::start(f, OefenFixture::DigitaalAnaloog, {"MinutenAan", "Notitie3"});
+    m_form = std::make_unique<Window>(ThreeOClock);
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, DigitaalNaarAnaloog, {"MinutenAan", "Notitie3"});
 
     answerWith(f, field, input, byPaste);
 
     QCOMPARE(answerField(f, field)->text(), QString());
     QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), ThreeOClock);
-    QVERIFY(OefenFixture::zetWijzer(f, f.UurWijzerKnop, 15));
-    QVERIFY(OefenFixture::zetWijzer(f, f.MinutenWijzerKnop, 0));
-    QVERIFY(OefenFixture::zetWijzer(f, f.SecondenWijzerKnop, 0));
-    OefenFixture::klik(f.ADOkKnop);
+    QVERIFY(setHand(f, f.UurWijzerKnop, 15));
+    QVERIFY(setHand(f, f.MinutenWijzerKnop, 0));
+    QVERIFY(setHand(f, f.SecondenWijzerKnop, 0));
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), QStringLiteral("1"));
     QCOMPARE(f.Label8->text(), QStringLiteral("1"));
 }
@@ -264,16 +258,16 @@ void TestBadInput::timerField()
     QFETCH(QString, kept);
     QFETCH(bool, whole);
     QFETCH(bool, startShown);
-    m_window = std::make_unique<TimedFixture::ShownWindow>();
-    QVERIFY(m_window->activate());
+    m_window = std::make_unique<Window>();
+    QVERIFY(showActive(m_window->form));
     TForm1 &f = m_window->form;
     if (stage == Stage::Choosing) {
         // One right answer, then back to the choice panel: the score to keep is 1 of 1.
-        TimedFixture::reach(f, Stage::Running, QStringLiteral("7"));
-        TimedFixture::answer(f, true);
+        reach(f, Stage::Running, QStringLiteral("7"));
+        answer(f, true);
         QTest::mouseClick(f.ADKnop1, Qt::LeftButton);
     } else {
-        TimedFixture::reach(f, stage == Stage::Idle ? Stage::Idle : Stage::Choosing, QStringLiteral("7"));
+        reach(f, stage == Stage::Idle ? Stage::Idle : Stage::Choosing, QStringLiteral("7"));
     }
     const QString score = f.Label6->text() + u'/' + f.Label8->text();
     const int hourBefore = f.oefening.OpgaveUur;

@@ -1,20 +1,10 @@
 // Judging through the window: typed answers and hands set with the mouse, the "?" button
 // that shows right and wrong while it is held, and the score that OK keeps.
-#include "ExerciseFixture.h"
+#include "WindowFixture.h"
 
-using namespace OefenFixture;
+using namespace WindowFixture;
 
 namespace {
-QList<EditField *> velden(const TForm1 &f)
-{
-    return {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld};
-}
-
-QList<QLabel *> controles(const TForm1 &f)
-{
-    return {f.Uurcontrol, f.Minuutcontrol, f.Secondcontrol};
-}
-
 // "goed" green, "fout" red, "-" not judged: the field stays white.
 QColor kleurVanOordeel(const QString &oordeel)
 {
@@ -24,7 +14,7 @@ QColor kleurVanOordeel(const QString &oordeel)
 void typAntwoord(TForm1 &f, const QStringList &getypt)
 {
     for (int i = 0; i < 3; ++i)
-        typ(velden(f)[i], getypt[i]);
+        typeKeys(f.antwoordVelden().at(i), getypt[i]);
 }
 }
 
@@ -48,7 +38,7 @@ private slots:
 private:
     void setHands(const QList<int> &merken);
     bool zetMinuutFout();
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<Window> m_form;
 };
 
 void TestChecking::cleanup()
@@ -113,26 +103,26 @@ void TestChecking::typedAnswer()
     QFETCH(QStringList, oordeel);
     QFETCH(QStringList, controle);
     QFETCH(bool, juist);
-    m_form = maakVenster(worpen);
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal, QStringList{"VraagtekenAan"} + keuzes);
-    OefenFixture::overslaan(f, overslaan);
+    m_form = std::make_unique<Window>(worpen);
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal, QStringList{"VraagtekenAan"} + keuzes);
+    WindowFixture::skipTasks(f, overslaan);
     typAntwoord(f, getypt);
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(velden(f)[i]->text(), getypt[i].isEmpty() ? QStringLiteral("0") : getypt[i]);
-        QCOMPARE(achtergrondVan(velden(f)[i]), kleurVanOordeel(oordeel[i]));
-        QCOMPARE(controles(f)[i]->text(), controle[i]);
+        QCOMPARE(f.antwoordVelden().at(i)->text(), getypt[i].isEmpty() ? QStringLiteral("0") : getypt[i]);
+        QCOMPARE(backgroundOf(f.antwoordVelden().at(i)), kleurVanOordeel(oordeel[i]));
+        QCOMPARE(f.controles().at(i)->text(), controle[i]);
         if (!controle[i].isEmpty())
-            QVERIFY(!controles(f)[i]->isHidden());
+            QVERIFY(!f.controles().at(i)->isHidden());
     }
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(achtergrondVan(velden(f)[i]), White);
-        QCOMPARE(tekstkleurVan(velden(f)[i]), Black);
-        QVERIFY(controles(f)[i]->text().isEmpty());
+        QCOMPARE(backgroundOf(f.antwoordVelden().at(i)), White);
+        QCOMPARE(textColourOf(f.antwoordVelden().at(i)), Black);
+        QVERIFY(f.controles().at(i)->text().isEmpty());
     }
-    klik(f.ADOkKnop);
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), juist ? QStringLiteral("1") : QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QString::number(overslaan + 1));
 }
@@ -148,29 +138,29 @@ void TestChecking::holdingQuestionMarkColoursTypedHands_data()
 void TestChecking::holdingQuestionMarkColoursTypedHands()
 {
     QFETCH(Qt::MouseButton, muisknop);
-    m_form = maakVenster({7, 1});
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal, {"VraagtekenAan", "KwartierenAan"});
+    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal, {"VraagtekenAan", "KwartierenAan"});
     typAntwoord(f, {"7", "30", ""});
     QTest::mousePress(f.ADControleKnop, muisknop);
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 15);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Red));
-    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Green));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Red));
+    QVERIFY(handIn(f, f.klok.UurEindpunt, Green));
     QTest::mouseRelease(f.ADControleKnop, muisknop);
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 15);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
-    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Black));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(handIn(f, f.klok.UurEindpunt, Black));
     QCOMPARE(f.MinInvoerVeld->text(), QStringLiteral("30"));
 }
 
 void TestChecking::setHands(const QList<int> &merken)
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     const QList<ShapeKnob *> knoppen{f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop};
     for (int i = 0; i < merken.size(); ++i)
-        QVERIFY(zetWijzer(f, knoppen[i], merken[i]));
+        QVERIFY(setHand(f, knoppen[i], merken[i]));
 }
 
 void TestChecking::handsSetWithMouse_data()
@@ -202,13 +192,13 @@ void TestChecking::handsSetWithMouse()
     QFETCH(int, overslaan);
     QFETCH(QList<int>, merken);
     QFETCH(bool, juist);
-    m_form = maakVenster(worpen);
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    start(f, DigitaalAnaloog, keuzes);
-    OefenFixture::overslaan(f, overslaan);
+    m_form = std::make_unique<Window>(worpen);
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    startExercise(f, DigitaalNaarAnaloog, keuzes);
+    WindowFixture::skipTasks(f, overslaan);
     setHands(merken);
-    klik(f.ADOkKnop);
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), juist ? QStringLiteral("1") : QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QString::number(overslaan + 1));
 }
@@ -216,11 +206,11 @@ void TestChecking::handsSetWithMouse()
 // Task 7:25:40, set as 7:20:40 in a digital -> analog exercise with "?".
 bool TestChecking::zetMinuutFout()
 {
-    m_form = maakVenster({7, 25, 40});
-    TForm1 &f = *m_form;
-    if (!toonActief(f))
+    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    TForm1 &f = m_form->form;
+    if (!showActive(f))
         return false;
-    start(f, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
+    startExercise(f, DigitaalNaarAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
     setHands({35, 20, 40});
     return true;
 }
@@ -228,25 +218,25 @@ bool TestChecking::zetMinuutFout()
 void TestChecking::holdingQuestionMarkShowsTaskOnHands()
 {
     QVERIFY(zetMinuutFout());
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.UurWijzerKnop->fill(), Green);
     QCOMPARE(f.MinutenWijzerKnop->fill(), Red);
     QCOMPARE(f.SecondenWijzerKnop->fill(), Green);
     QCOMPARE(f.klok.StandMin, 25);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
     const QPoint opgaveMinuut = f.klok.MinEindpunt;
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 20);
     QCOMPARE(f.klok.StandSec, 40);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
-    QVERIFY(wijzerIn(f, opgaveMinuut, Background));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(handIn(f, opgaveMinuut, Background));
     for (ShapeKnob *k : {f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop})
         QCOMPARE(k->fill(), White);
-    QCOMPARE(achtergrondVan(f.UurInvoerVeld), Blue);
-    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), Yellow);
-    for (QLabel *c : controles(f))
+    QCOMPARE(backgroundOf(f.UurInvoerVeld), Blue);
+    QCOMPARE(textColourOf(f.UurInvoerVeld), Yellow);
+    for (QLabel *c : f.controles())
         QVERIFY(c->text().isEmpty());
 }
 
@@ -255,15 +245,15 @@ void TestChecking::holdingQuestionMarkShowsTaskOnHands()
 void TestChecking::releaseKeepsLearnersSettingForOk()
 {
     QVERIFY(zetMinuutFout());
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
-    tikAnimatie(f, 60);
+    tickAnimation(f, 60);
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 20);
     QCOMPARE(f.klok.StandSec, 40);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
-    klik(f.ADOkKnop);
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QStringLiteral("1"));
 }
@@ -271,12 +261,12 @@ void TestChecking::releaseKeepsLearnersSettingForOk()
 // Whole hours 3 and 5 in turn, answered 3, 5, 3 and 4.
 void TestChecking::scoreCountsRightTasks()
 {
-    m_form = maakVenster({3, 5});
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal);
+    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal);
     for (const char *antwoord : {"3", "5", "3", "4"}) {
-        typ(f.UurInvoerVeld, QString::fromLatin1(antwoord));
-        klik(f.ADOkKnop);
+        typeKeys(f.UurInvoerVeld, QString::fromLatin1(antwoord));
+        click(f.ADOkKnop);
     }
     QCOMPARE(f.Label6->text(), QStringLiteral("3"));
     QCOMPARE(f.Label8->text(), QStringLiteral("4"));
@@ -295,18 +285,18 @@ void TestChecking::okOutsideExerciseDoesNothing()
 {
     QFETCH(QString, waar);
     QFETCH(QString, punten);
-    m_form = maakVenster({3, 5});
-    TForm1 &f = *m_form;
+    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    TForm1 &f = m_form->form;
     if (waar == u"keuze")
-        klik(f.AnaloogDigitaal);
+        click(f.AnaloogDigitaal);
     if (waar == u"stop") {
-        start(f, AnaloogDigitaal);
-        typ(f.UurInvoerVeld, QStringLiteral("3"));
-        klik(f.ADOkKnop);
-        klik(f.ADStopKnop);
+        startExercise(f, AnaloogNaarDigitaal);
+        typeKeys(f.UurInvoerVeld, QStringLiteral("3"));
+        click(f.ADOkKnop);
+        click(f.ADStopKnop);
     }
     const int opgaveUur = f.oefening.OpgaveUur;
-    klik(f.ADOkKnop);
+    click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), punten);
     QCOMPARE(f.Label8->text(), punten);
     QCOMPARE(f.oefening.OpgaveUur, opgaveUur);

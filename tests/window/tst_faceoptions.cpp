@@ -1,8 +1,8 @@
 // The face options of the settings group, used by clicking them: numerals, minute marks,
 // the hour hand's minute correction, the seconds hand and the 12/24-hour choice.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
-using namespace FormFixture;
+using namespace WindowFixture;
 
 namespace {
 
@@ -16,11 +16,6 @@ QStringList hourMarkCaptions(const TForm1 &form)
     for (int minute = 0; minute < 60; minute += 5)
         captions.append(form.MinuutMerken[minute]->text());
     return captions;
-}
-
-void click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 } // namespace
@@ -54,7 +49,8 @@ private:
 
 void TestFaceOptions::init()
 {
-    m_window = std::make_unique<Window>(at(3, 30, 45));
+    m_window = std::make_unique<Window>();
+    m_window->clock->set(at(3, 30, 45));
 }
 
 void TestFaceOptions::cleanup()

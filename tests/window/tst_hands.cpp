@@ -1,10 +1,10 @@
 // The three hands as lines on the window surface: their length, colour, knob and mark
 // highlight, what erasing leaves behind, and the exercise rules that hide the seconds hand.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <limits>
 
-using namespace FormFixture;
+using namespace WindowFixture;
 
 namespace {
 

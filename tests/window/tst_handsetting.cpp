@@ -1,25 +1,24 @@
 // Setting the hands with the mouse in the digital -> analog exercise: a press on a knob
 // picks a hand up, the pointer over a minute mark turns it there, a click puts it down.
-#include "ExerciseFixture.h"
+#include "WindowFixture.h"
 
-using namespace OefenFixture;
+using namespace WindowFixture;
 
 namespace {
-enum Wijzer { Uur = 1, Minuut = 2, Seconde = 3 };
 
 ShapeKnob *knop(const TForm1 &f, int wijzer)
 {
-    return wijzer == Uur ? f.UurWijzerKnop : wijzer == Minuut ? f.MinutenWijzerKnop : f.SecondenWijzerKnop;
+    return wijzer == UurWijzer ? f.UurWijzerKnop : wijzer == MinutenWijzer ? f.MinutenWijzerKnop : f.SecondenWijzerKnop;
 }
 
 QPoint eindpunt(const TForm1 &f, int wijzer)
 {
-    return wijzer == Uur ? f.klok.UurEindpunt : wijzer == Minuut ? f.klok.MinEindpunt : f.klok.SecEindpunt;
+    return wijzer == UurWijzer ? f.klok.UurEindpunt : wijzer == MinutenWijzer ? f.klok.MinEindpunt : f.klok.SecEindpunt;
 }
 
 int stand(const TForm1 &f, int wijzer)
 {
-    return wijzer == Uur ? f.klok.StandUur : wijzer == Minuut ? f.klok.StandMin : f.klok.StandSec;
+    return wijzer == UurWijzer ? f.klok.StandUur : wijzer == MinutenWijzer ? f.klok.StandMin : f.klok.StandSec;
 }
 }
 
@@ -46,16 +45,16 @@ private slots:
 
 private:
     void verifyHandsAtStart() const;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<Window> m_form;
 };
 
 // A run with all three hands in use; the clock left them at 10:08:30.
 void TestHandSetting::init()
 {
-    m_form = maakVenster({7, 25, 40});
-    QVERIFY(toonActief(*m_form));
-    start(*m_form, DigitaalAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
-    QCOMPARE(m_form->oefening.NotatieStijl, 3);
+    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    QVERIFY(showActive(m_form->form));
+    startExercise(m_form->form, DigitaalNaarAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
+    QCOMPARE(m_form->form.oefening.NotatieStijl, 3);
     verifyHandsAtStart();
 }
 
@@ -66,31 +65,31 @@ void TestHandSetting::cleanup()
 
 void TestHandSetting::verifyHandsAtStart() const
 {
-    QCOMPARE(m_form->klok.StandUur, 10);
-    QCOMPARE(m_form->klok.StandMin, 8);
-    QCOMPARE(m_form->klok.StandSec, 30);
+    QCOMPARE(m_form->form.klok.StandUur, 10);
+    QCOMPARE(m_form->form.klok.StandMin, 8);
+    QCOMPARE(m_form->form.klok.StandSec, 30);
 }
 
 void TestHandSetting::knobPressPicksHand_data()
 {
     QTest::addColumn<int>("wijzer");
     QTest::addColumn<Qt::MouseButton>("muisknop");
-    QTest::addRow("uurwijzer") << int(Uur) << Qt::LeftButton;
-    QTest::addRow("minutenwijzer") << int(Minuut) << Qt::LeftButton;
-    QTest::addRow("secondenwijzer") << int(Seconde) << Qt::LeftButton;
-    QTest::addRow("uurwijzer_rechter_muisknop") << int(Uur) << Qt::RightButton;
+    QTest::addRow("uurwijzer") << int(UurWijzer) << Qt::LeftButton;
+    QTest::addRow("minutenwijzer") << int(MinutenWijzer) << Qt::LeftButton;
+    QTest::addRow("secondenwijzer") << int(SecondenWijzer) << Qt::LeftButton;
+    QTest::addRow("uurwijzer_rechter_muisknop") << int(UurWijzer) << Qt::RightButton;
 }
 
 void TestHandSetting::knobPressPicksHand()
 {
     QFETCH(int, wijzer);
     QFETCH(Qt::MouseButton, muisknop);
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(knop(f, wijzer), muisknop);
     QCOMPARE(f.zetten.ZetModus, 1);
     QCOMPARE(f.zetten.GekozenWijzer, wijzer);
-    for (int w : {Uur, Minuut, Seconde})
-        QVERIFY2(wijzerIn(f, eindpunt(f, w), w == wijzer ? Yellow : Black), qPrintable(QString::number(w)));
+    for (int w : {UurWijzer, MinutenWijzer, SecondenWijzer})
+        QVERIFY2(handIn(f, eindpunt(f, w), w == wijzer ? Yellow : Black), qPrintable(QString::number(w)));
     verifyHandsAtStart();
 }
 
@@ -101,11 +100,11 @@ void TestHandSetting::pointerTurnsPickedHand_data()
     QTest::addColumn<int>("verwachtStand");
     QTest::addColumn<int>("geelMerk");
     QTest::addColumn<int>("zwartMerk");
-    QTest::addRow("minutenwijzer_naar_20") << int(Minuut) << 20 << 20 << 20 << 8;
-    QTest::addRow("secondenwijzer_naar_45") << int(Seconde) << 45 << 45 << 45 << 30;
-    QTest::addRow("uurwijzer_op_merk_35_is_7_uur") << int(Uur) << 35 << 7 << 35 << 50;
-    QTest::addRow("uurwijzer_op_merk_0_is_uur_0") << int(Uur) << 0 << 0 << 0 << 50;
-    QTest::addRow("uurwijzer_niet_op_merk_7") << int(Uur) << 7 << 10 << 50 << 7;
+    QTest::addRow("minutenwijzer_naar_20") << int(MinutenWijzer) << 20 << 20 << 20 << 8;
+    QTest::addRow("secondenwijzer_naar_45") << int(SecondenWijzer) << 45 << 45 << 45 << 30;
+    QTest::addRow("uurwijzer_op_merk_35_is_7_uur") << int(UurWijzer) << 35 << 7 << 35 << 50;
+    QTest::addRow("uurwijzer_op_merk_0_is_uur_0") << int(UurWijzer) << 0 << 0 << 0 << 50;
+    QTest::addRow("uurwijzer_niet_op_merk_7") << int(UurWijzer) << 7 << 10 << 50 << 7;
 }
 
 void TestHandSetting::pointerTurnsPickedHand()
@@ -115,14 +114,14 @@ void TestHandSetting::pointerTurnsPickedHand()
     QFETCH(int, verwachtStand);
     QFETCH(int, geelMerk);
     QFETCH(int, zwartMerk);
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(knop(f, wijzer), Qt::LeftButton);
-    QVERIFY(wijsAan(f, merk));
+    QVERIFY(pointAt(f, merk));
     QCOMPARE(stand(f, wijzer), verwachtStand);
     QCOMPARE(f.zetten.ZetModus, 1);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Yellow));
-    QCOMPARE(merkKleur(f, geelMerk), Yellow);
-    QCOMPARE(merkKleur(f, zwartMerk), Black);
+    QVERIFY(handIn(f, eindpunt(f, wijzer), Yellow));
+    QCOMPARE(markColour(f, geelMerk), Yellow);
+    QCOMPARE(markColour(f, zwartMerk), Black);
 }
 
 void TestHandSetting::clickOnMarkPutsHandDown_data()
@@ -130,9 +129,9 @@ void TestHandSetting::clickOnMarkPutsHandDown_data()
     QTest::addColumn<int>("wijzer");
     QTest::addColumn<QList<int>>("langs");
     QTest::addColumn<int>("verwachtStand");
-    QTest::addRow("minutenwijzer_op_20") << int(Minuut) << QList<int>{20} << 20;
-    QTest::addRow("secondenwijzer_op_12") << int(Seconde) << QList<int>{11, 12} << 12;
-    QTest::addRow("uurwijzer_blijft_op_laatste_uurmerk") << int(Uur) << QList<int>{35, 36} << 7;
+    QTest::addRow("minutenwijzer_op_20") << int(MinutenWijzer) << QList<int>{20} << 20;
+    QTest::addRow("secondenwijzer_op_12") << int(SecondenWijzer) << QList<int>{11, 12} << 12;
+    QTest::addRow("uurwijzer_blijft_op_laatste_uurmerk") << int(UurWijzer) << QList<int>{35, 36} << 7;
 }
 
 void TestHandSetting::clickOnMarkPutsHandDown()
@@ -140,69 +139,69 @@ void TestHandSetting::clickOnMarkPutsHandDown()
     QFETCH(int, wijzer);
     QFETCH(QList<int>, langs);
     QFETCH(int, verwachtStand);
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(knop(f, wijzer), Qt::LeftButton);
     for (int merk : langs)
-        QVERIFY(wijsAan(f, merk));
-    klik(f.MinuutMerken[langs.last()]);
+        QVERIFY(pointAt(f, merk));
+    click(f.MinuutMerken[langs.last()]);
     QCOMPARE(f.zetten.ZetModus, 0);
     QCOMPARE(f.zetten.GekozenWijzer, wijzer);
     QCOMPARE(stand(f, wijzer), verwachtStand);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Black));
+    QVERIFY(handIn(f, eindpunt(f, wijzer), Black));
     // Put down, the hand no longer follows the pointer.
-    QVERIFY(wijsAan(f, 40));
+    QVERIFY(pointAt(f, 40));
     QCOMPARE(stand(f, wijzer), verwachtStand);
 }
 
 void TestHandSetting::secondKnobSwitchesHands()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(f.UurWijzerKnop, Qt::LeftButton);
-    QVERIFY(wijsAan(f, 35));
+    QVERIFY(pointAt(f, 35));
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    QCOMPARE(f.zetten.GekozenWijzer, int(Minuut));
+    QCOMPARE(f.zetten.GekozenWijzer, int(MinutenWijzer));
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 8);
-    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Black));
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Yellow));
-    QVERIFY(wijsAan(f, 20));
+    QVERIFY(handIn(f, f.klok.UurEindpunt, Black));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Yellow));
+    QVERIFY(pointAt(f, 20));
     QCOMPARE(f.klok.StandMin, 20);
     QCOMPARE(f.klok.StandUur, 7);
 }
 
 void TestHandSetting::leavingTheFaceKeepsTheHandPicked()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    QVERIFY(wijsAan(f, 20));
+    QVERIFY(pointAt(f, 20));
     QTest::mouseMove(f.Help);
     QCOMPARE(f.zetten.ZetModus, 1);
     QCOMPARE(f.klok.StandMin, 20);
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Yellow));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Yellow));
 }
 
 void TestHandSetting::clickWithNoHandPickedChangesNothing()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     const int gezet[] = {f.klok.GezetUur, f.klok.GezetMin, f.klok.GezetSec};
-    klik(f.MinuutMerken[20]);
+    click(f.MinuutMerken[20]);
     verifyHandsAtStart();
     QCOMPARE(f.klok.GezetUur, gezet[0]);
     QCOMPARE(f.klok.GezetMin, gezet[1]);
     QCOMPARE(f.klok.GezetSec, gezet[2]);
     QCOMPARE(f.zetten.ZetModus, 0);
-    for (int w : {Uur, Minuut, Seconde})
-        QVERIFY(wijzerIn(f, eindpunt(f, w), Black));
+    for (int w : {UurWijzer, MinutenWijzer, SecondenWijzer})
+        QVERIFY(handIn(f, eindpunt(f, w), Black));
 }
 
 void TestHandSetting::pointerWithNoHandPickedChangesNothing()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     for (int merk : {20, 35, 45})
-        QVERIFY(wijsAan(f, merk));
+        QVERIFY(pointAt(f, merk));
     verifyHandsAtStart();
     QCOMPARE(f.zetten.AangewezenMinuut, 0);
-    QCOMPARE(merkKleur(f, 20), Black);
+    QCOMPARE(markColour(f, 20), Black);
 }
 
 void TestHandSetting::knobPressWhileChoosingChangesNothing_data()
@@ -215,41 +214,41 @@ void TestHandSetting::knobPressWhileChoosingChangesNothing()
 {
     QFETCH(int, wijzer);
     QFETCH(Qt::MouseButton, muisknop);
-    TForm1 &f = *m_form;
-    klik(f.ADKnop1);
+    TForm1 &f = m_form->form;
+    click(f.ADKnop1);
     QVERIFY(!f.KeuzePaneel->isHidden());
     QTest::mouseClick(knop(f, wijzer), muisknop);
     QCOMPARE(f.zetten.ZetModus, 0);
-    QCOMPARE(f.zetten.GekozenWijzer, 0);
-    QVERIFY(wijzerIn(f, eindpunt(f, wijzer), Black));
-    QVERIFY(wijsAan(f, 20));
+    QCOMPARE(f.zetten.GekozenWijzer, int(GeenWijzer));
+    QVERIFY(handIn(f, eindpunt(f, wijzer), Black));
+    QVERIFY(pointAt(f, 20));
     verifyHandsAtStart();
 }
 
 void TestHandSetting::nextTaskKeepsHandPicked()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    QVERIFY(wijsAan(f, 20));
-    klik(f.ADOkKnop);
+    QVERIFY(pointAt(f, 20));
+    click(f.ADOkKnop);
     QCOMPARE(f.zetten.ZetModus, 1);
-    QVERIFY(wijsAan(f, 40));
+    QVERIFY(pointAt(f, 40));
     QCOMPARE(f.klok.StandMin, 40);
 }
 
 // "?" puts the task on the hands one by one and ends with the hour hand picked.
 void TestHandSetting::questionMarkPassesPickedHandToHourHand()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    QVERIFY(wijsAan(f, 20));
+    QVERIFY(pointAt(f, 20));
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     QCOMPARE(f.zetten.ZetModus, 1);
-    QCOMPARE(f.zetten.GekozenWijzer, int(Uur));
-    QVERIFY(wijzerIn(f, f.klok.UurEindpunt, Yellow));
-    QVERIFY(wijzerIn(f, f.klok.MinEindpunt, Black));
-    QVERIFY(wijsAan(f, 35));
+    QCOMPARE(f.zetten.GekozenWijzer, int(UurWijzer));
+    QVERIFY(handIn(f, f.klok.UurEindpunt, Yellow));
+    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(pointAt(f, 35));
     QCOMPARE(f.klok.StandUur, 7);
     QCOMPARE(f.klok.StandMin, 20);
 }

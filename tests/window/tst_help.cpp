@@ -1,13 +1,13 @@
 // The help strip at the foot of the window explains the control under the pointer; the
 // backgrounds of the window and of its large containers empty it, other controls keep it.
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include <QScrollBar>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
 
-using namespace TimedFixture;
+using namespace WindowFixture;
 
 namespace {
 enum class State { Idle, InfoShown, TimerSet, Timed, Choosing, DigitalToAnalog, AnalogToDigital, AnalogToDigital24 };
@@ -49,13 +49,13 @@ private:
     void moveOver(const QString &name, QPoint place = Middle);
     QString strip() { return form().Help->toPlainText(); }
 
-    std::unique_ptr<ShownWindow> m_window;
+    std::unique_ptr<Window> m_window;
 };
 
 void TestHelp::init()
 {
-    m_window = std::make_unique<ShownWindow>();
-    QVERIFY(m_window->activate());
+    m_window = std::make_unique<Window>();
+    QVERIFY(showActive(m_window->form));
     QTest::mouseMove(&form(), BareWindow);
 }
 
@@ -85,13 +85,13 @@ void TestHelp::reach(State state)
         break;
     case State::DigitalToAnalog:
         QTest::mouseClick(form().VraagtekenAan, Qt::LeftButton);
-        startExercise(form(), form().DigitaalAnaloog, form().Notitie3);
+        startExercise(form(), DigitaalNaarAnaloog, {"Notitie3"});
         break;
     case State::AnalogToDigital24:
         QTest::mouseClick(form().VierentwintigUren, Qt::LeftButton);
         Q_FALLTHROUGH();
     case State::AnalogToDigital:
-        startExercise(form(), form().AnaloogDigitaal, form().Notitie3);
+        startExercise(form(), AnaloogNaarDigitaal, {"Notitie3"});
         break;
     }
 }

@@ -1,12 +1,12 @@
 // The information panel: the portrait opens it, its check-mark button or Enter closes it,
 // and its two buttons ask the desktop to open the maker's web sites.
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QUrl>
 
-using namespace TimedFixture;
+using namespace WindowFixture;
 
 // Stands in for the browser: notes every address the program asks to open.
 class Browser : public QObject
@@ -37,7 +37,7 @@ private:
     TForm1 &form() { return m_window->form; }
     void openPanel();
 
-    std::unique_ptr<ShownWindow> m_window;
+    std::unique_ptr<Window> m_window;
     Browser m_browser;
 };
 
@@ -45,8 +45,8 @@ void TestInfoPanel::init()
 {
     m_browser.asked.clear();
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
-    m_window = std::make_unique<ShownWindow>();
-    QVERIFY(m_window->activate());
+    m_window = std::make_unique<Window>();
+    QVERIFY(showActive(m_window->form));
 }
 
 void TestInfoPanel::cleanup()

@@ -1,6 +1,6 @@
 // The main window's layout as the learner first sees it: every control by name in its
 // container, at its place, with its text, its tooltip and whether it shows.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <QHelpEvent>
 #include <QPlainTextEdit>
@@ -195,12 +195,12 @@ private:
     QList<QWidget *> ownControls() const;
     QWidget *control(const QString &name) const;
 
-    std::unique_ptr<FormFixture::Window> m_window;
+    std::unique_ptr<WindowFixture::Window> m_window;
 };
 
 void TestLayout::init()
 {
-    m_window = std::make_unique<FormFixture::Window>();
+    m_window = std::make_unique<WindowFixture::Window>();
 }
 
 void TestLayout::cleanup()
@@ -340,7 +340,7 @@ void TestLayout::choicesAtStart()
 static QList<QRadioButton *> selectedRadios(const TForm1 &form)
 {
     QList<QRadioButton *> selected;
-    for (const QList<QRadioButton *> &set : FormFixture::radioSets(form)) {
+    for (const QList<QRadioButton *> &set : WindowFixture::radioSets(form)) {
         QList<QRadioButton *> checked;
         for (QRadioButton *r : set)
             if (r->isChecked())
@@ -377,7 +377,7 @@ void TestLayout::radioSetKeepsOneSelected()
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Up}) {
         QTest::keyClick(QApplication::focusWidget(), key);
         QList<QRadioButton *> now = selectedRadios(form);
-        QVERIFY2(FormFixture::radioSets(form).at(set).contains(now.at(set)), qPrintable(QString::number(key, 16)));
+        QVERIFY2(WindowFixture::radioSets(form).at(set).contains(now.at(set)), qPrintable(QString::number(key, 16)));
         now[set] = before.at(set);
         QCOMPARE(now, before);
     }
@@ -423,7 +423,7 @@ void TestLayout::marks()
         QCOMPARE(mark->size(), size);
     QCOMPARE(mark->toolTip(), QStringLiteral("Verdeelschaal van de  klok"));
     QVERIFY(!mark->isHidden());
-    QCOMPARE(FormFixture::markColour(m_window->form, minute), FormFixture::Black);
+    QCOMPARE(WindowFixture::markColour(m_window->form, minute), WindowFixture::Black);
 }
 
 void TestLayout::tooltipOverControl_data()

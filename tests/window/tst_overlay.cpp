@@ -1,10 +1,10 @@
 // The Hulpjes overlay: Button1 shows and hides it, it lines itself up with the main
 // window's face, and only its blue texts and violet arrows are solid.
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include "guide/Unit2.h"
 
-using namespace TimedFixture;
+using namespace WindowFixture;
 
 namespace {
 // The face was laid out for the main window's outer frame: the client area lies 3 pixels
@@ -35,12 +35,13 @@ private:
     TForm2 *overlay() { return form().Form2; }
     QRect expectedPlace();
 
-    std::unique_ptr<ShownWindow> m_window;
+    std::unique_ptr<Window> m_window;
 };
 
 void TestOverlay::init()
 {
-    m_window = std::make_unique<ShownWindow>();
+    m_window = std::make_unique<Window>();
+    form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&form()));
 }
 

@@ -1,9 +1,9 @@
 // Choosing, starting, interrupting and ending an exercise: which panels and controls
 // show in each state, the way between the states by clicks and keys, the notation that
 // the start settles on and what survives the way back.
-#include "ExerciseFixture.h"
+#include "WindowFixture.h"
 
-using namespace OefenFixture;
+using namespace WindowFixture;
 
 namespace {
 enum Gebaar { KlikOk, EnterOpKeuze, EnterInTimerveld };
@@ -24,10 +24,10 @@ QList<QWidget *> instellingen(const TForm1 &f)
 void beeindig(TForm1 &f, int einde)
 {
     if (einde == Stop) {
-        klik(f.KeuzePaneelOkKnop);
-        klik(f.ADStopKnop);
+        click(f.KeuzePaneelOkKnop);
+        click(f.ADStopKnop);
     } else {
-        klik(f.KeuzePaneelTerugKnop);
+        click(f.KeuzePaneelTerugKnop);
     }
 }
 
@@ -36,7 +36,7 @@ void vulTimerIn(TForm1 &f, const QString &minuten)
 {
     QTest::keyClick(f.TimerMinuten, Qt::Key_End);
     QTest::keyClick(f.TimerMinuten, Qt::Key_Backspace);
-    typ(f.TimerMinuten, minuten);
+    typeKeys(f.TimerMinuten, minuten);
 }
 
 QList<QWidget *> knoppen(const TForm1 &f)
@@ -77,12 +77,12 @@ private:
     void verifyIdle(bool timerveldGetoond) const;
     void verifyChoosing(int soort) const;
     void verifyRunning(int soort) const;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<Window> m_form;
 };
 
 void TestRunControl::init()
 {
-    m_form = maakVenster();
+    m_form = std::make_unique<Window>(QList<int>{3, 5});
 }
 
 void TestRunControl::cleanup()
@@ -92,8 +92,8 @@ void TestRunControl::cleanup()
 
 void TestRunControl::verifyIdle(bool timerveldGetoond) const
 {
-    const TForm1 &f = *m_form;
-    QCOMPARE(f.run.OefenType, 0);
+    const TForm1 &f = m_form->form;
+    QCOMPARE(f.run.OefenType, int(GeenOefening));
     QVERIFY(getoond(f.DigitaalAnaloog) && getoond(f.AnaloogDigitaal));
     QVERIFY(f.KeuzePaneel->isHidden());
     QVERIFY(f.ADOefening->isHidden());
@@ -112,7 +112,7 @@ void TestRunControl::verifyIdle(bool timerveldGetoond) const
 
 void TestRunControl::verifyChoosing(int soort) const
 {
-    const TForm1 &f = *m_form;
+    const TForm1 &f = m_form->form;
     QCOMPARE(f.run.OefenType, soort);
     QVERIFY(getoond(f.KeuzePaneel));
     QVERIFY(f.ADOefening->isHidden());
@@ -127,7 +127,7 @@ void TestRunControl::verifyChoosing(int soort) const
 
 void TestRunControl::verifyRunning(int soort) const
 {
-    const TForm1 &f = *m_form;
+    const TForm1 &f = m_form->form;
     QCOMPARE(f.run.OefenType, soort);
     QVERIFY(f.KeuzePaneel->isHidden());
     QVERIFY(getoond(f.ADOefening));
@@ -137,33 +137,33 @@ void TestRunControl::verifyRunning(int soort) const
     QVERIFY(getoond(f.ADKnop1));
     QVERIFY(getoond(f.Button1));
     QVERIFY(!f.klok.KlokLoopt);
-    QCOMPARE(getoond(f.UurWijzerKnop), soort == DigitaalAnaloog);
-    QCOMPARE(getoond(f.MinutenWijzerKnop), soort == DigitaalAnaloog);
+    QCOMPARE(getoond(f.UurWijzerKnop), soort == DigitaalNaarAnaloog);
+    QCOMPARE(getoond(f.MinutenWijzerKnop), soort == DigitaalNaarAnaloog);
     // Without seconds in the notation the seconds hand and its knob are hidden.
-    QCOMPARE(getoond(f.SecondenWijzerKnop), soort == DigitaalAnaloog && f.oefening.NotatieStijl == 3);
+    QCOMPARE(getoond(f.SecondenWijzerKnop), soort == DigitaalNaarAnaloog && f.oefening.NotatieStijl == 3);
 }
 
 void TestRunControl::idleAtStartUp()
 {
     verifyIdle(true);
-    QCOMPARE(m_form->TimerMinuten->text(), QStringLiteral("0"));
-    QCOMPARE(m_form->Memo1->toPlainText(), QStringLiteral("Oefening\nanaloog -> digitaal\nNotitie- methode"));
+    QCOMPARE(m_form->form.TimerMinuten->text(), QStringLiteral("0"));
+    QCOMPARE(m_form->form.Memo1->toPlainText(), QStringLiteral("Oefening\nanaloog -> digitaal\nNotitie- methode"));
 }
 
 void TestRunControl::starterOpensChoice_data()
 {
     QTest::addColumn<int>("soort");
     QTest::addColumn<bool>("veldenAlleenLezen");
-    QTest::addRow("digitaal_naar_analoog") << int(DigitaalAnaloog) << true;
-    QTest::addRow("analoog_naar_digitaal") << int(AnaloogDigitaal) << false;
+    QTest::addRow("digitaal_naar_analoog") << int(DigitaalNaarAnaloog) << true;
+    QTest::addRow("analoog_naar_digitaal") << int(AnaloogNaarDigitaal) << false;
 }
 
 void TestRunControl::starterOpensChoice()
 {
     QFETCH(int, soort);
     QFETCH(bool, veldenAlleenLezen);
-    TForm1 &f = *m_form;
-    klikStarter(f, soort);
+    TForm1 &f = m_form->form;
+    clickStarter(f, soort);
     verifyChoosing(soort);
     for (EditField *veld : {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld})
         QCOMPARE(veld->isReadOnly(), veldenAlleenLezen);
@@ -173,27 +173,27 @@ void TestRunControl::choiceOkStartsRun_data()
 {
     QTest::addColumn<int>("soort");
     QTest::addColumn<int>("gebaar");
-    QTest::addRow("digitaal_klik_op_ok") << int(DigitaalAnaloog) << int(KlikOk);
-    QTest::addRow("analoog_klik_op_ok") << int(AnaloogDigitaal) << int(KlikOk);
-    QTest::addRow("digitaal_enter_na_keuze") << int(DigitaalAnaloog) << int(EnterOpKeuze);
-    QTest::addRow("analoog_enter_na_keuze") << int(AnaloogDigitaal) << int(EnterOpKeuze);
-    QTest::addRow("digitaal_enter_in_timerveld") << int(DigitaalAnaloog) << int(EnterInTimerveld);
-    QTest::addRow("analoog_enter_in_timerveld") << int(AnaloogDigitaal) << int(EnterInTimerveld);
+    QTest::addRow("digitaal_klik_op_ok") << int(DigitaalNaarAnaloog) << int(KlikOk);
+    QTest::addRow("analoog_klik_op_ok") << int(AnaloogNaarDigitaal) << int(KlikOk);
+    QTest::addRow("digitaal_enter_na_keuze") << int(DigitaalNaarAnaloog) << int(EnterOpKeuze);
+    QTest::addRow("analoog_enter_na_keuze") << int(AnaloogNaarDigitaal) << int(EnterOpKeuze);
+    QTest::addRow("digitaal_enter_in_timerveld") << int(DigitaalNaarAnaloog) << int(EnterInTimerveld);
+    QTest::addRow("analoog_enter_in_timerveld") << int(AnaloogNaarDigitaal) << int(EnterInTimerveld);
 }
 
 void TestRunControl::choiceOkStartsRun()
 {
     QFETCH(int, soort);
     QFETCH(int, gebaar);
-    TForm1 &f = *m_form;
-    QVERIFY(toonActief(f));
-    klikStarter(f, soort);
-    klik(f.KwartierenAan);
+    TForm1 &f = m_form->form;
+    QVERIFY(showActive(f));
+    clickStarter(f, soort);
+    click(f.KwartierenAan);
     QWidget *focus = gebaar == EnterInTimerveld ? static_cast<QWidget *>(f.TimerMinuten) : f.KwartierenAan;
     if (gebaar == KlikOk) {
-        klik(f.KeuzePaneelOkKnop);
+        click(f.KeuzePaneelOkKnop);
     } else {
-        klik(focus);
+        click(focus);
         QCOMPARE(QApplication::focusWidget(), focus);
         QTest::keyClick(focus, Qt::Key_Return);
     }
@@ -201,10 +201,10 @@ void TestRunControl::choiceOkStartsRun()
     QVERIFY(f.Startknop->isHidden());
     QVERIFY(f.ADControleKnop->isHidden());
     // The digital clock stands still while the learner sets the hands.
-    QCOMPARE(f.Timer2->isActive(), soort == AnaloogDigitaal);
-    const bool analoog = soort == AnaloogDigitaal;
-    QCOMPARE(achtergrondVan(f.UurInvoerVeld), analoog ? White : Blue);
-    QCOMPARE(tekstkleurVan(f.UurInvoerVeld), analoog ? Black : Yellow);
+    QCOMPARE(f.Timer2->isActive(), soort == AnaloogNaarDigitaal);
+    const bool analoog = soort == AnaloogNaarDigitaal;
+    QCOMPARE(backgroundOf(f.UurInvoerVeld), analoog ? White : Blue);
+    QCOMPARE(textColourOf(f.UurInvoerVeld), analoog ? Black : Yellow);
     QCOMPARE(f.UurInvoerVeld->isReadOnly(), !analoog);
     if (analoog)
         QCOMPARE(QApplication::focusWidget(), f.UurInvoerVeld);
@@ -214,18 +214,18 @@ void TestRunControl::endingReturnsToIdle_data()
 {
     QTest::addColumn<int>("soort");
     QTest::addColumn<int>("einde");
-    QTest::addRow("terug_digitaal") << int(DigitaalAnaloog) << int(Terug);
-    QTest::addRow("terug_analoog") << int(AnaloogDigitaal) << int(Terug);
-    QTest::addRow("stop_digitaal") << int(DigitaalAnaloog) << int(Stop);
-    QTest::addRow("stop_analoog") << int(AnaloogDigitaal) << int(Stop);
+    QTest::addRow("terug_digitaal") << int(DigitaalNaarAnaloog) << int(Terug);
+    QTest::addRow("terug_analoog") << int(AnaloogNaarDigitaal) << int(Terug);
+    QTest::addRow("stop_digitaal") << int(DigitaalNaarAnaloog) << int(Stop);
+    QTest::addRow("stop_analoog") << int(AnaloogNaarDigitaal) << int(Stop);
 }
 
 void TestRunControl::endingReturnsToIdle()
 {
     QFETCH(int, soort);
     QFETCH(int, einde);
-    TForm1 &f = *m_form;
-    klikStarter(f, soort);
+    TForm1 &f = m_form->form;
+    clickStarter(f, soort);
     beeindig(f, einde);
     verifyIdle(false);
     QVERIFY(!f.Timer3->isActive());
@@ -241,14 +241,14 @@ void TestRunControl::instellingenReturnsToChoice_data()
 void TestRunControl::instellingenReturnsToChoice()
 {
     QFETCH(int, soort);
-    TForm1 &f = *m_form;
-    start(f, Soort(soort), {"Notitie2"});
-    klik(f.ADKnop1);
+    TForm1 &f = m_form->form;
+    startExercise(f, int(soort), {"Notitie2"});
+    click(f.ADKnop1);
     verifyChoosing(soort);
     QCOMPARE(f.oefening.NotatieStijl, 2);
     QVERIFY(f.Startknop->isHidden());
     for (QWidget *k : knoppen(f))
-        QCOMPARE(getoond(k), soort == DigitaalAnaloog);
+        QCOMPARE(getoond(k), soort == DigitaalNaarAnaloog);
     // The hands follow the real time again.
     QCOMPARE(f.klok.StandUur, 10);
     QCOMPARE(f.klok.StandMin, 8);
@@ -265,19 +265,19 @@ void TestRunControl::scoreSurvivesUntilNextStart_data()
 void TestRunControl::scoreSurvivesUntilNextStart()
 {
     QFETCH(bool, viaStop);
-    m_form = maakVenster({3, 5});
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal);
-    typ(f.UurInvoerVeld, QStringLiteral("3"));
-    klik(f.ADOkKnop);
-    typ(f.UurInvoerVeld, QStringLiteral("3"));
-    klik(f.ADOkKnop);
-    klik(viaStop ? f.ADStopKnop : f.ADKnop1);
+    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal);
+    typeKeys(f.UurInvoerVeld, QStringLiteral("3"));
+    click(f.ADOkKnop);
+    typeKeys(f.UurInvoerVeld, QStringLiteral("3"));
+    click(f.ADOkKnop);
+    click(viaStop ? f.ADStopKnop : f.ADKnop1);
     QCOMPARE(f.Label6->text(), QStringLiteral("1"));
     QCOMPARE(f.Label8->text(), QStringLiteral("2"));
     if (viaStop)
-        klik(f.AnaloogDigitaal);
-    klik(f.KeuzePaneelOkKnop);
+        click(f.AnaloogDigitaal);
+    click(f.KeuzePaneelOkKnop);
     QCOMPARE(f.Label6->text(), QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QStringLiteral("0"));
 }
@@ -292,13 +292,13 @@ void TestRunControl::timerFieldHiddenAfterEndAndZeroAtNextStarter_data()
 void TestRunControl::timerFieldHiddenAfterEndAndZeroAtNextStarter()
 {
     QFETCH(int, einde);
-    TForm1 &f = *m_form;
-    klik(f.DigitaalAnaloog);
+    TForm1 &f = m_form->form;
+    click(f.DigitaalAnaloog);
     vulTimerIn(f, QStringLiteral("5"));
     beeindig(f, einde);
     QVERIFY(f.TimerMinuten->isHidden());
     QVERIFY(f.Label4->isHidden());
-    klik(f.AnaloogDigitaal);
+    click(f.AnaloogDigitaal);
     QVERIFY(!f.TimerMinuten->isHidden());
     QVERIFY(!f.Label4->isHidden());
     QCOMPARE(f.TimerMinuten->text(), QStringLiteral("0"));
@@ -317,19 +317,19 @@ void TestRunControl::startButtonShowsForPositiveTimerMinutes()
 {
     QFETCH(QString, minuten);
     QFETCH(bool, startGetoond);
-    TForm1 &f = *m_form;
-    klik(f.AnaloogDigitaal);
+    TForm1 &f = m_form->form;
+    click(f.AnaloogDigitaal);
     vulTimerIn(f, minuten);
-    klik(f.KeuzePaneelOkKnop);
+    click(f.KeuzePaneelOkKnop);
     QCOMPARE(!f.Startknop->isHidden(), startGetoond);
 }
 
 // The window starts with the hands turning from 12:00:00; a starter stops them on the time.
 void TestRunControl::starterStopsHandAnimation()
 {
-    TForm1 &f = *m_form;
+    TForm1 &f = m_form->form;
     QVERIFY(f.Timer3->isActive());
-    klik(f.AnaloogDigitaal);
+    click(f.AnaloogDigitaal);
     QVERIFY(!f.Timer3->isActive());
     QCOMPARE(f.klok.StandUur, 10);
     QCOMPARE(f.klok.StandMin, 8);
@@ -354,9 +354,9 @@ void TestRunControl::notationSettledAtStart()
     QFETCH(QString, niveau);
     QFETCH(QString, notatie);
     QFETCH(int, verwachtStijl);
-    m_form = maakVenster({7, 25, 40});
-    TForm1 &f = *m_form;
-    start(f, DigitaalAnaloog, {niveau, notatie});
+    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    TForm1 &f = m_form->form;
+    startExercise(f, DigitaalNaarAnaloog, {niveau, notatie});
     QCOMPARE(f.oefening.NotatieStijl, verwachtStijl);
     QCOMPARE(getoond(f.MinInvoerVeld), verwachtStijl >= 2);
     QCOMPARE(getoond(f.SecInvoerVeld), verwachtStijl == 3);
@@ -365,15 +365,15 @@ void TestRunControl::notationSettledAtStart()
         QCOMPARE(f.oefening.OpgaveMin, 0);
         QCOMPARE(f.oefening.OpgaveSec, 0);
     }
-    klik(f.ADKnop1);
+    click(f.ADKnop1);
     const QRadioButton *gekozen = verwachtStijl == 1 ? f.Notitie1 : verwachtStijl == 2 ? f.Notitie2 : f.Notitie3;
     QVERIFY(gekozen->isChecked());
 }
 
 void TestRunControl::notation3WithSecondsHandOff()
 {
-    TForm1 &f = *m_form;
-    start(f, AnaloogDigitaal, {"SecondenAan", "MinutenAan", "Notitie3"});
+    TForm1 &f = m_form->form;
+    startExercise(f, AnaloogNaarDigitaal, {"SecondenAan", "MinutenAan", "Notitie3"});
     QVERIFY(!f.SecondenAan->isChecked());
     QVERIFY(getoond(f.SecInvoerVeld));
     QVERIFY(f.SecInvoerVeld->text().isEmpty());
@@ -386,8 +386,8 @@ void TestRunControl::memoNamesExerciseAndLevel_data()
     QTest::addColumn<int>("soort");
     QTest::addColumn<QString>("niveau");
     QTest::addColumn<QString>("tekst");
-    const int digitaal = DigitaalAnaloog;
-    const int analoog = AnaloogDigitaal;
+    const int digitaal = DigitaalNaarAnaloog;
+    const int analoog = AnaloogNaarDigitaal;
     QTest::addRow("digitaal_uren") << digitaal << "UrenAan" << "Oefen: Digitaal -> analoog\nEnkel uren";
     QTest::addRow("analoog_halve_uren") << analoog << "HalveUrenAan" << "Oefen: Analoog -> digitaal\nEnkel halve uren";
     QTest::addRow("analoog_kwartieren") << analoog << "KwartierenAan" << "Oefen: Analoog -> digitaal\nEnkel kwartieren";
@@ -399,8 +399,8 @@ void TestRunControl::memoNamesExerciseAndLevel()
     QFETCH(int, soort);
     QFETCH(QString, niveau);
     QFETCH(QString, tekst);
-    start(*m_form, Soort(soort), {niveau});
-    QCOMPARE(m_form->Memo1->toPlainText(), tekst);
+    startExercise(m_form->form, int(soort), {niveau});
+    QCOMPARE(m_form->form.Memo1->toPlainText(), tekst);
 }
 
 QTEST_MAIN(TestRunControl)

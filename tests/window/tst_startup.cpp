@@ -1,8 +1,8 @@
 // What the learner finds when the program has started, the first ticks of the two clock
 // timers, and the digital clock's text.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
-using namespace FormFixture;
+using namespace WindowFixture;
 
 class TestStartup : public QObject
 {
@@ -47,7 +47,7 @@ void TestStartup::initTestCase()
 
 void TestStartup::init()
 {
-    m_window = std::make_unique<Window>(at(10, 8, 30));
+    m_window = std::make_unique<Window>();
 }
 
 void TestStartup::cleanup()
@@ -150,7 +150,7 @@ void TestStartup::faceGeometry()
     QCOMPARE(form.klok.MiddenY, 289);
     QCOMPARE(form.klok.Straal, 189);
     QVERIFY(form.klok.KlokLoopt);
-    QCOMPARE(form.run.OefenType, 0);
+    QCOMPARE(form.run.OefenType, int(GeenOefening));
     QCOMPARE(form.klok.StandUur, quint16(0));
     QCOMPARE(form.klok.StandMin, quint16(0));
     QCOMPARE(form.klok.StandSec, quint16(0));

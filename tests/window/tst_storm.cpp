@@ -3,7 +3,7 @@
 // seed, the number of the action and what it was, so the run can be repeated.
 #include "StormInvariants.h"
 #include "StormUser.h"
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -53,8 +53,8 @@ struct Reached
     void note(const TForm1 &f)
     {
         const bool run = !f.ADOefening->isHidden();
-        digitalRun += run && f.run.OefenType == 1;
-        analogRun += run && f.run.OefenType == 2;
+        digitalRun += run && f.run.OefenType == DigitaalNaarAnaloog;
+        analogRun += run && f.run.OefenType == AnaloogNaarDigitaal;
         choosing += !f.KeuzePaneel->isHidden();
         countdown += f.run.AftellenLoopt() && f.Timer1->isActive();
         result += !f.Panel3->isHidden();
@@ -148,7 +148,7 @@ void TestStorm::rulesHoldUnderRandomUse()
     auto clock = std::make_shared<FixedClock>(stormStart());
     TForm1 form(clock, std::make_shared<SeededRandomSource>(seed));
     // The storm itself decides when a timer ticks.
-    FormFixture::holdTimers(form);
+    WindowFixture::holdTimers(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     m_urlsAsked = 0;
@@ -219,13 +219,13 @@ void TestStorm::coursesThatBrokeRules_data()
 void TestStorm::coursesThatBrokeRules()
 {
     QFETCH(QStringList, steps);
-    TimedFixture::ShownWindow window;
-    QVERIFY(window.activate());
+    WindowFixture::Window window;
+    QVERIFY(WindowFixture::showActive(window.form));
     TForm1 &form = window.form;
     Storm::Invariants rules;
     for (const QString &step : steps) {
         if (step.startsWith(u"minutes:")) {
-            TimedFixture::enterMinutes(form, step.section(u':', 1));
+            WindowFixture::enterMinutes(form, step.section(u':', 1));
         } else {
             QWidget *control = form.findChild<QWidget *>(step);
             QVERIFY2(control, qPrintable(step));

@@ -1,10 +1,10 @@
 // The exercise against the clock once minutes are in the timer field: START, the countdown
 // above the exercise, the result panel and RESET.
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
 #include "guide/Unit2.h"
 
-using namespace TimedFixture;
+using namespace WindowFixture;
 
 namespace {
 const QLocale Dutch(QLocale::Dutch, QLocale::Netherlands);
@@ -43,14 +43,16 @@ private:
     QStringList shownSettings();
     void verifyChoosingAfterReset();
 
-    std::unique_ptr<ShownWindow> m_window;
+    std::unique_ptr<Window> m_window;
 };
 
 void TestTimed::init()
 {
     QLocale::setDefault(Dutch);
-    m_window = std::make_unique<ShownWindow>();
-    QVERIFY(m_window->activate());
+    m_window = std::make_unique<Window>();
+    // Two minutes before midnight, so a countdown runs into the next day.
+    m_window->clock->set(QDateTime(QDate(2026, 12, 8), QTime(23, 58, 0)));
+    QVERIFY(showActive(m_window->form));
 }
 
 // The learner closes the window before the program ends.

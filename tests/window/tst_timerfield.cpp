@@ -1,8 +1,8 @@
 // The timer field of the settings group: a click saves its text and writes "0"; leaving it
 // or pressing Enter reads the minutes and puts the saved text back when they are no whole number.
-#include "TimedFixture.h"
+#include "WindowFixture.h"
 
-using namespace TimedFixture;
+using namespace WindowFixture;
 
 class TestTimerField : public QObject
 {
@@ -24,13 +24,13 @@ private slots:
 private:
     TForm1 &form() { return m_window->form; }
 
-    std::unique_ptr<ShownWindow> m_window;
+    std::unique_ptr<Window> m_window;
 };
 
 void TestTimerField::init()
 {
-    m_window = std::make_unique<ShownWindow>();
-    QVERIFY(m_window->activate());
+    m_window = std::make_unique<Window>();
+    QVERIFY(showActive(m_window->form));
 }
 
 // The learner closes the window before the program ends.
@@ -55,7 +55,7 @@ void TestTimerField::clickSavesTextAndWritesZero()
     QTest::mouseClick(field, Qt::LeftButton);
     QCOMPARE(field->text(), QStringLiteral("0"));
     replaceText(field, QStringLiteral("x"));
-    leaveTimerField(form());
+    QTest::keyClick(field, Qt::Key_Tab);
     QCOMPARE(field->text(), QStringLiteral("4"));
 }
 
