@@ -5,8 +5,10 @@
 namespace {
 constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
 
-const QString InstellingenTip = QStringLiteral("Hulpmiddeltjes in analoge klok zichtbaar/onzichtbaar maken.");
-const QString MerkTip = QStringLiteral("Verdeelschaal van de  klok");
+QString instellingenTip()
+{
+    return QStringLiteral("Hulpmiddeltjes in analoge klok zichtbaar/onzichtbaar maken.");
+}
 
 constexpr int UurMerkHoogte = 16;
 constexpr int StipHoogte = 13; // the smallest readable size: the design asks for 3 px, the desktop shows its minimum
@@ -77,7 +79,7 @@ void TForm1::bouwMerken()
                                    : i == 50 ? QSize(41, 16) : QSize(37, 20);
         const QString text = uurMerk ? QString::fromLatin1(cijfers[i / 5]) : QStringLiteral("*");
         const Look look{Theme::font(uurMerk ? UurMerkHoogte : StipHoogte), Kleur::Zwart, SysColor::ActiveBorder};
-        auto *merk = Make::staticText(this, name.constData(), QRect(QPoint(), size), text, look, MerkTip);
+        auto *merk = Make::staticText(this, name.constData(), QRect(QPoint(), size), text, look, QStringLiteral("Verdeelschaal van de  klok"));
         merk->setCursor(Qt::PointingHandCursor);
         // Every mark fills its box, so the hands pass beneath the dots as beneath the numerals.
         merk->setAutoFillBackground(true);
@@ -88,7 +90,7 @@ void TForm1::bouwMerken()
 void TForm1::bouwInstellingen()
 {
     Instellingen = new QGroupBox(QStringLiteral("Instellingen"), this);
-    Make::setup(Instellingen, "Instellingen", Rect(17, 7, 761, 89), InstellingenTip);
+    Make::setup(Instellingen, "Instellingen", Rect(17, 7, 761, 89), instellingenTip());
     Make::setBackground(Instellingen, Kleur::Teal);
     Make::setTextColor(Instellingen, Kleur::Wit);
     Instellingen->setCursor(Make::noDropCursor());
@@ -99,7 +101,7 @@ void TForm1::bouwInstellingen()
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
     Label4 = Make::label(Instellingen, "Label4", Rect(7, 64, 116, 16), QStringLiteral("Timer (minuten) :"), wit);
-    Label4->setToolTip(InstellingenTip);
+    Label4->setToolTip(instellingenTip());
     TimerMinuten = Make::edit(Instellingen, "TimerMinuten", Rect(130, 64, 59, 17), 3,
                               QStringLiteral("Indien de timer moet gebruikt worden, hier het aantal minuten invullen."),
                               Theme::font(13));
@@ -114,7 +116,7 @@ void TForm1::bouwInstellingen()
     bouwGroupBox2();
 
     Panel1 = Make::panel(Instellingen, "Panel1", Rect(413, 6, 137, 84), {Kleur::Teal, Bevel::Raised, Bevel::None, 1, 0, true}, Theme::font(13));
-    Panel1->setToolTip(InstellingenTip);
+    Panel1->setToolTip(instellingenTip());
     Cijfers = Make::radio(Panel1, "Cijfers", Rect(58, 9, 63, 17), QStringLiteral("Cijfers"), QStringLiteral("Uurwerk met gewone  cijfers"), wit);
     Cijfers->setChecked(true);
     Punten = Make::radio(Panel1, "Punten", Rect(20, 32, 101, 17), QStringLiteral("Geen cijfers"), QStringLiteral("Uurwerk zonder cijfers"), wit);
@@ -122,7 +124,7 @@ void TForm1::bouwInstellingen()
     Make::exclusiveSet(this, {TwaalfUren, VierentwintigUren});
     Make::exclusiveSet(this, {Cijfers, Punten, Romeins});
 
-    Button1 = Make::button(Instellingen, "Button1", Rect(560, 54, 145, 25), QStringLiteral("Hulpjes Aan"), InstellingenTip);
+    Button1 = Make::button(Instellingen, "Button1", Rect(560, 54, 145, 25), QStringLiteral("Hulpjes Aan"), instellingenTip());
     Button2 = Make::button(Instellingen, "Button2", Rect(560, 20, 145, 25), QStringLiteral("Minuten onzichtbaar"),
                            QStringLiteral("Hiermee maakt u  op de analoge klok de minuten zichtbaar/onzichtbaar."));
 }
@@ -131,7 +133,7 @@ void TForm1::bouwGroupBox2()
 {
     const Look wit{Theme::font(13), Kleur::Wit};
     GroupBox2 = new QGroupBox(Instellingen);
-    Make::setup(GroupBox2, "GroupBox2", Rect(224, 0, 193, 89), InstellingenTip);
+    Make::setup(GroupBox2, "GroupBox2", Rect(224, 0, 193, 89), instellingenTip());
     GroupBox2->setCursor(Make::noDropCursor());
     SecondenAan = Make::check(GroupBox2, "SecondenAan", Rect(30, 17, 134, 17), QStringLiteral("SecondenWijzer"),
                               QStringLiteral("Secondenwijzer in/uit schakelen"), wit);

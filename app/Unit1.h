@@ -174,7 +174,7 @@ public:
     void TekenMinutenwijzer(int m);
     void TekenUurwijzer(int h);
     // The three hands in the order they are drawn: seconds, minutes, hours.
-    void tekenWijzers(int uur, int min, int sec);
+    void tekenWijzers(const Wijzerstand &stand);
     void MarkeerMerk(int i, quint8 aan);
     void ToonTijd(bool metWijzers);
     void Timer2Timer();

@@ -18,7 +18,7 @@ void TForm1::CijfersClick()
         const char *tekst = Cijfers->isChecked() ? CijferTeksten[uur]
                             : Punten->isChecked() ? Ring
                                                   : RomeinseTeksten[uur];
-        MinuutMerken[uur * 5]->setText(QString::fromLatin1(tekst));
+        MinuutMerken[qsizetype(uur) * 5]->setText(QString::fromLatin1(tekst));
     }
 }
 
@@ -58,10 +58,10 @@ void TForm1::TwaalfUrenClick()
 
 void TForm1::SecondenAanClick()
 {
-    tekenWijzers(klok.StandUur, klok.StandMin, oefening.OpgaveSec);
+    tekenWijzers({klok.StandUur, klok.StandMin, oefening.OpgaveSec});
 }
 
 void TForm1::WijzerCorrectieClick()
 {
-    tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
+    tekenWijzers({klok.StandUur, klok.StandMin, klok.StandSec});
 }

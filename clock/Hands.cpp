@@ -63,11 +63,11 @@ void TForm1::MarkeerMerk(int i, quint8 aan)
         Make::setTextColor(merk, kleur);
 }
 
-void TForm1::tekenWijzers(int uur, int min, int sec)
+void TForm1::tekenWijzers(const Wijzerstand &stand)
 {
-    TekenSecondenwijzer(sec);
-    TekenMinutenwijzer(min);
-    TekenUurwijzer(uur);
+    TekenSecondenwijzer(stand.sec);
+    TekenMinutenwijzer(stand.min);
+    TekenUurwijzer(stand.uur);
 }
 
 void TForm1::TekenMinutenwijzer(int m)

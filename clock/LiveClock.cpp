@@ -8,7 +8,7 @@ void TForm1::ToonTijd(bool metWijzers)
     const QTime tijd = m_clock->now().time();
     DigiKlok->setText(digitalClockText(tijd, TwaalfUren->isChecked(), QLocale()));
     if (metWijzers) {
-        tekenWijzers(tijd.hour(), tijd.minute(), tijd.second());
+        tekenWijzers({tijd.hour(), tijd.minute(), tijd.second()});
     }
 }
 
@@ -25,9 +25,9 @@ void TForm1::Timer3Timer()
     klok.AnimMin = anim.min;
     klok.AnimSec = anim.sec;
     klok.AnimDoelUur = anim.doelUur;
-    tekenWijzers(klok.AnimUur, klok.AnimMin, klok.AnimSec);
+    tekenWijzers({klok.AnimUur, klok.AnimMin, klok.AnimSec});
     if (aangekomen) {
         Timer3->stop();
-        tekenWijzers(oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec);
+        tekenWijzers({oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec});
     }
 }

@@ -45,11 +45,11 @@ void TForm1::controleerGetypt(const Opgave &opgave)
         const auto &deel = delen[i];
         if (!deel.judged)
             continue;
-        kleurVeld(antwoordVelden()[i], deel.fout);
+        kleurVeld(antwoordVelden().at(i), deel.fout);
         *deel.vlag = deel.fout;
         if (deel.fout) {
             PlaatsVeldjes1();
-            toonJuisteWaarde(controles()[i], deel.juist);
+            toonJuisteWaarde(controles().at(i), deel.juist);
         }
     }
     TekenUurwijzer(opgave.uur);
@@ -104,11 +104,11 @@ void TForm1::ADControleKnopMouseDown()
     ControleerAntwoord();
     // The task's time goes onto the hands one hand at a time, as if the learner set them.
     zetten.GekozenWijzer = SecondenWijzer;
-    tekenWijzers(klok.StandUur, klok.StandMin, oefening.OpgaveSec);
+    tekenWijzers({klok.StandUur, klok.StandMin, oefening.OpgaveSec});
     zetten.GekozenWijzer = MinutenWijzer;
-    tekenWijzers(klok.StandUur, oefening.OpgaveMin, klok.StandSec);
+    tekenWijzers({klok.StandUur, oefening.OpgaveMin, klok.StandSec});
     zetten.GekozenWijzer = UurWijzer;
-    tekenWijzers(oefening.OpgaveUur, klok.StandMin, klok.StandSec);
+    tekenWijzers({oefening.OpgaveUur, klok.StandMin, klok.StandSec});
     PlaatsVeldjes1();
     if (oefening.NotatieStijl == NotatieUren)
         MinuutNaam->hide();
@@ -122,7 +122,7 @@ void TForm1::ADControleKnopMouseUp()
     if (run.OefenType == AnaloogNaarDigitaal) {
         for (EditField *veld : antwoordVelden())
             veld->setColors(Kleur::Wit, Kleur::Zwart);
-        tekenWijzers(oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec);
+        tekenWijzers({oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec});
     } else if (run.OefenType == DigitaalNaarAnaloog) {
         // The check may have set the hands turning towards the task's time; the learner's
         // own setting must stay on the clock, or the next OK would score the task's time.
@@ -132,7 +132,7 @@ void TForm1::ADControleKnopMouseUp()
         PlaatsVeldjes1();
         for (QLabel *controle : controles())
             controle->hide();
-        tekenWijzers(oefening.BewaardUur, oefening.BewaardMin, oefening.BewaardSec);
+        tekenWijzers({oefening.BewaardUur, oefening.BewaardMin, oefening.BewaardSec});
         for (ShapeKnob *k : knoppen())
             k->setFill(Kleur::Wit);
     }

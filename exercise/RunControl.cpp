@@ -93,7 +93,7 @@ void TForm1::KeuzePaneelOkKnopClick()
         ZetVeldenSoort1();
         for (ShapeKnob *k : knoppen())
             k->show();
-        tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
+        tekenWijzers({klok.StandUur, klok.StandMin, klok.StandSec});
     }
     ADControleKnop->setVisible(VraagtekenAan->isChecked());
     WisPunten();

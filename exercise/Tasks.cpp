@@ -42,7 +42,7 @@ void TForm1::NieuweOpgave()
         Timer3->stop();
         const int delen[] = {oefening.OpgaveUur, oefening.OpgaveMin, oefening.OpgaveSec};
         for (int i = 0; i < 3; ++i)
-            antwoordVelden()[i]->setText(QString::number(delen[i]));
+            antwoordVelden().at(i)->setText(QString::number(delen[i]));
         PlaatsVeldjes1();
     } else if (!Timer3->isActive()) {
         Timer3->start();
@@ -54,9 +54,9 @@ void TForm1::NieuweOpgave()
 void TForm1::PlaatsVeldjes1()
 {
     for (int i = 0; i < 3; ++i) {
-        const QRect v = antwoordVelden()[i]->geometry();
-        veldNamen()[i]->setGeometry(v.left() + NaamDx, v.top() + NaamDy, LabelBreedte, v.height());
-        controles()[i]->setGeometry(v.left() + ControleDx, v.top() + ControleDy, LabelBreedte, v.height());
+        const QRect v = antwoordVelden().at(i)->geometry();
+        veldNamen().at(i)->setGeometry(v.left() + NaamDx, v.top() + NaamDy, LabelBreedte, v.height());
+        controles().at(i)->setGeometry(v.left() + ControleDx, v.top() + ControleDy, LabelBreedte, v.height());
     }
 }
 
@@ -64,11 +64,11 @@ void TForm1::PlaatsVeldjesVoorNotatie()
 {
     const QList<int> &links = notatieRij(oefening.NotatieStijl).veldLinks;
     for (int i = 0; i < links.size(); ++i)
-        verplaats(antwoordVelden()[i], links[i]);
+        verplaats(antwoordVelden().at(i), links[i]);
     PlaatsVeldjes1();
     for (int i = 0; i < 3; ++i) {
-        veldNamen()[i]->setVisible(i < links.size());
-        antwoordVelden()[i]->setVisible(i < links.size());
+        veldNamen().at(i)->setVisible(i < links.size());
+        antwoordVelden().at(i)->setVisible(i < links.size());
     }
 }
 

@@ -11,10 +11,20 @@ namespace {
 constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
 
 // The only two addresses the program ever asks the desktop to open.
-const QString EersteSite = QStringLiteral("tikara.example");
-const QString TweedeSite = QStringLiteral("klokles.example");
+QString eersteSite()
+{
+    return QStringLiteral("tikara.example");
+}
 
-const QString Label46Tekst = QStringLiteral("Kan gratis gedownload worden op :") + QString(34, QLatin1Char(' ')) + QStringLiteral("of");
+QString tweedeSite()
+{
+    return QStringLiteral("klokles.example");
+}
+
+QString label46Tekst()
+{
+    return QStringLiteral("Kan gratis gedownload worden op :") + QString(34, QLatin1Char(' ')) + QStringLiteral("of");
+}
 constexpr int OfLinks = 409 - 27; // in the gap between the two buttons, in the label's own coordinates
 
 // The run of spaces in the text keeps room for the first button. Drawn with the spaces of
@@ -52,12 +62,12 @@ void TForm1::bouwInfo()
     Make::label(Info, "Label42", Rect(58, 13, 103, 16), QStringLiteral("Een product van :"), geel);
     Make::label(Info, "Label43", Rect(176, 8, 141, 24), QStringLiteral("Jorn Vellekamp"),
                 {Theme::font(19, Theme::Bold | Theme::Italic), Kleur::Geel});
-    auto *label46 = new GatLabel(Label46Tekst, Info);
+    auto *label46 = new GatLabel(label46Tekst(), Info);
     Make::setup(label46, "Label46", Rect(27, 36, 399, 16));
     label46->setFont(Theme::font(13, Theme::Bold | Theme::Italic));
     Make::setTextColor(label46, Kleur::Wit);
-    Button3 = Make::button(Info, "Button3", Rect(280, 34, 121, 21), EersteSite, {}, {Theme::font(13), Kleur::Geel});
-    Button4 = Make::button(Info, "Button4", Rect(432, 34, 121, 21), TweedeSite, {}, {Theme::font(13), Kleur::Geel});
+    Button3 = Make::button(Info, "Button3", Rect(280, 34, 121, 21), eersteSite(), {}, {Theme::font(13), Kleur::Geel});
+    Button4 = Make::button(Info, "Button4", Rect(432, 34, 121, 21), tweedeSite(), {}, {Theme::font(13), Kleur::Geel});
     // Yellow on the panel's own blue, so the addresses can be read.
     for (QPushButton *b : {Button3, Button4}) {
         QPalette p = b->palette();
@@ -93,12 +103,12 @@ void TForm1::OKKnopClick()
 
 void TForm1::Button3Click()
 {
-    openSite(EersteSite);
+    openSite(eersteSite());
 }
 
 void TForm1::Button4Click()
 {
-    openSite(TweedeSite);
+    openSite(tweedeSite());
 }
 
 void TForm1::Image4Click()

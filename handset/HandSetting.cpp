@@ -45,17 +45,17 @@ void TForm1::RichtGekozenWijzer()
 {
     switch (zetten.GekozenWijzer) {
     case SecondenWijzer:
-        tekenWijzers(klok.StandUur, klok.StandMin, zetten.AangewezenMinuut);
+        tekenWijzers({klok.StandUur, klok.StandMin, zetten.AangewezenMinuut});
         break;
     case MinutenWijzer:
-        tekenWijzers(klok.StandUur, zetten.AangewezenMinuut, klok.StandSec);
+        tekenWijzers({klok.StandUur, zetten.AangewezenMinuut, klok.StandSec});
         break;
     case UurWijzer:
         // The hour hand is only set on the twelve hour marks; mark 0 (the 12) is hour 0.
         if (zetten.AangewezenMinuut % MinutenPerUur != 0)
             return;
         zetten.AangewezenMinuut /= MinutenPerUur;
-        tekenWijzers(zetten.AangewezenMinuut, klok.StandMin, klok.StandSec);
+        tekenWijzers({zetten.AangewezenMinuut, klok.StandMin, klok.StandSec});
         break;
     default:
         break;
@@ -65,5 +65,5 @@ void TForm1::RichtGekozenWijzer()
 void TForm1::M0Click()
 {
     zetten.ZetModus = 0;
-    tekenWijzers(klok.StandUur, klok.StandMin, klok.StandSec);
+    tekenWijzers({klok.StandUur, klok.StandMin, klok.StandSec});
 }

@@ -5,7 +5,7 @@
 #
 # Without options: what building and running the program need. --tests adds the tools of the
 # X11 tests and the benchmark, --package what building and checking the .deb needs, --dev
-# Clang and clang-tidy for scripts/tidy.sh, --windows the MinGW-w64 cross compilers, Wine and
+# Clang, clang-tidy and clazy for scripts/tidy.sh, --windows the MinGW-w64 cross compilers, Wine and
 # what building Qt from Debian's source needs (scripts/build-windows.sh). One line per step;
 # apt's own output goes to a log that is shown only when a step fails.
 set -euo pipefail
@@ -15,7 +15,7 @@ for option in "$@"; do
   case $option in
     --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3) ;;
     --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
-    --dev) packages+=(clang clang-tidy) ;;
+    --dev) packages+=(clang clang-tidy clazy) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build dpkg-dev xz-utils) ;;
     *) echo "usage: $0 [--tests] [--package] [--dev] [--windows]" >&2; exit 2 ;;
   esac

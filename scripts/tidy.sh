@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# clang-tidy's bug-prone, performance and override checks (.clang-tidy) over every source file,
-# with the Clang build's compile commands (the benchmark programs are not part of that build).
-# Installs Clang and clang-tidy first when they are missing. Any finding fails.
+# The static checks over every source file, with the Clang build's compile commands (the
+# benchmark programs are not part of that build): clang-tidy's bug-prone, performance and
+# override checks (.clang-tidy), then clazy's Qt checks of levels 0 and 1. Installs Clang,
+# clang-tidy and clazy first when they are missing. Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --dev
@@ -9,3 +10,9 @@ scripts/install-deps.sh --dev
 cmake --build build-clang -j2 --target all >/dev/null # generated moc headers must exist
 mapfile -t files < <(git ls-files '*.cpp' ':!bench/')
 run-clang-tidy -quiet -p build-clang -j 2 "${files[@]/#/$PWD/}"
+echo "clazy: ${#files[@]} files"
+findings=$(printf '%s\n' "${files[@]/#/$PWD/}" \
+  | xargs -P 2 -n 1 clazy-standalone -p build-clang --checks=level0,level1 2>&1 \
+  | grep -E 'warning:|error:' || true)
+[ -z "$findings" ] || { printf '%s\n' "$findings"; exit 1; }
+echo "clazy: no findings"

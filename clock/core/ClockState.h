@@ -4,6 +4,15 @@
 #include <QPoint>
 #include <QtGlobal>
 
+// Where the three hands point: the hour 0..23 (the hour hand folds it to 0..11), the minute
+// and the second.
+struct Wijzerstand
+{
+    int uur = 0;
+    int min = 0;
+    int sec = 0;
+};
+
 struct KlokToestand
 {
     int MiddenX = 0; // centre of the face in the window's client coordinates

@@ -4,8 +4,15 @@
 
 namespace {
 // A five-minute countdown started two minutes before midnight.
-const QDateTime LastLook(QDate(2026, 12, 8), QTime(23, 58, 0));
-const QDateTime End = LastLook.addSecs(5LL * 60);
+QDateTime lastLook()
+{
+    return QDateTime(QDate(2026, 12, 8), QTime(23, 58, 0));
+}
+
+QDateTime endOfCountdown()
+{
+    return lastLook().addSecs(5LL * 60);
+}
 }
 
 class TestCountdown : public QObject
@@ -23,8 +30,8 @@ void TestCountdown::endAfterClockChange_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QDateTime>("expectedEnd");
 
-    const QDateTime &look = LastLook;
-    const QDateTime &end = End;
+    const QDateTime look = lastLook();
+    const QDateTime end = endOfCountdown();
     QTest::addRow("a_second_on_keeps_the_end") << look << look.addSecs(1) << end;
     QTest::addRow("the_clock_standing_still_keeps_the_end") << look << look << end;
     QTest::addRow("hours_on_past_the_end_keeps_it") << look << look.addSecs(3LL * 3600) << end;
@@ -40,10 +47,10 @@ void TestCountdown::endAfterClockChange()
     QFETCH(QDateTime, now);
     QFETCH(QDateTime, expectedEnd);
 
-    const QDateTime moved = countdownEndAfter(End, previous, now);
+    const QDateTime moved = countdownEndAfter(endOfCountdown(), previous, now);
     QCOMPARE(moved, expectedEnd);
     if (previous.isValid())
-        QVERIFY(now.msecsTo(moved) <= previous.msecsTo(End)); // never more left than at the last look
+        QVERIFY(now.msecsTo(moved) <= previous.msecsTo(endOfCountdown())); // never more left than at the last look
 }
 
 QTEST_GUILESS_MAIN(TestCountdown)

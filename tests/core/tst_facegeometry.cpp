@@ -22,7 +22,7 @@ QStringList startCaptions()
     QStringList captions(AantalMerken, QStringLiteral("*"));
     captions[0] = QStringLiteral("12");
     for (int hour = 1; hour < 12; ++hour)
-        captions[hour * 5] = QString::number(hour);
+        captions[qsizetype(hour) * 5] = QString::number(hour);
     return captions;
 }
 
@@ -112,7 +112,7 @@ void TestFaceGeometry::marks()
     QStringList captions = startCaptions();
     if (changedIndex >= 0)
         captions[changedIndex] = changedCaption;
-    QCOMPARE(placeMarks(designFace(), captions)[mark], topLeft);
+    QCOMPARE(placeMarks(designFace(), captions).at(mark), topLeft);
 }
 
 void TestFaceGeometry::handPoints_data()

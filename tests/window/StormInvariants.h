@@ -184,7 +184,8 @@ private:
     static qint64 seconds(const QString &reading)
     {
         qint64 total = 0;
-        for (const QString &part : reading.split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts))
+        static const QRegularExpression notDigits(QStringLiteral("\\D+"));
+        for (const QString &part : reading.split(notDigits, Qt::SkipEmptyParts))
             total = total * 60 + part.toLongLong();
         return total;
     }

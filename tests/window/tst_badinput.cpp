@@ -13,7 +13,10 @@ namespace {
 enum Field { Hour, Minute, Second };
 
 // The task of every answer-field test: 3:00:00, so an empty minute or second field is right.
-const QList<int> ThreeOClock{3, 0, 0};
+QList<int> threeOClock()
+{
+    return {3, 0, 0};
+}
 
 EditField *answerField(const TForm1 &f, int field)
 {
@@ -152,11 +155,11 @@ void TestBadInput::typedAnswer()
     QFETCH(QString, judged);
     QFETCH(bool, right);
     QFETCH(QString, thenPasted);
-    m_form = std::make_unique<Window>(ThreeOClock);
+    m_form = std::make_unique<Window>(threeOClock());
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, AnaloogNaarDigitaal, {"MinutenAan", "Notitie3", "VraagtekenAan"});
-    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), ThreeOClock);
+    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), threeOClock());
     if (field != Hour)
         answerWith(f, Hour, QStringLiteral("3"), false);
 
@@ -199,7 +202,7 @@ void TestBadInput::digitalFieldsTakeNothing()
     QFETCH(int, field);
     QFETCH(QString, input);
     QFETCH(bool, byPaste);
-    m_form = std::make_unique<Window>(ThreeOClock);
+    m_form = std::make_unique<Window>(threeOClock());
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, DigitaalNaarAnaloog, {"MinutenAan", "Notitie3"});
@@ -207,7 +210,7 @@ void TestBadInput::digitalFieldsTakeNothing()
     answerWith(f, field, input, byPaste);
 
     QCOMPARE(answerField(f, field)->text(), QString());
-    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), ThreeOClock);
+    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), threeOClock());
     QVERIFY(setHand(f, f.UurWijzerKnop, 15));
     QVERIFY(setHand(f, f.MinutenWijzerKnop, 0));
     QVERIFY(setHand(f, f.SecondenWijzerKnop, 0));

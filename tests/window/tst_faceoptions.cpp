@@ -6,9 +6,20 @@ using namespace WindowFixture;
 
 namespace {
 
-const QStringList Digits{"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
-const QStringList Rings{"O", "O", "O", "O", "O", "O", "O", "O", "O", "O", "O", "O"};
-const QStringList Roman{"XII", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI"};
+QStringList digits()
+{
+    return {"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+}
+
+QStringList rings()
+{
+    return QStringList(12, QStringLiteral("O"));
+}
+
+QStringList roman()
+{
+    return {"XII", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI"};
+}
 
 QStringList hourMarkCaptions(const TForm1 &form)
 {
@@ -63,12 +74,12 @@ void TestFaceOptions::numerals_data()
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("captions");
 
-    QTest::addRow("digits_at_start") << QStringList() << Digits;
-    QTest::addRow("no_numerals") << QStringList{"Punten"} << Rings;
-    QTest::addRow("roman") << QStringList{"Romeins"} << Roman;
-    QTest::addRow("no_numerals_after_roman") << QStringList{"Romeins", "Punten"} << Rings;
-    QTest::addRow("digits_again") << QStringList{"Romeins", "Punten", "Cijfers"} << Digits;
-    QTest::addRow("roman_chosen_twice") << QStringList{"Romeins", "Romeins"} << Roman;
+    QTest::addRow("digits_at_start") << QStringList() << digits();
+    QTest::addRow("no_numerals") << QStringList{"Punten"} << rings();
+    QTest::addRow("roman") << QStringList{"Romeins"} << roman();
+    QTest::addRow("no_numerals_after_roman") << QStringList{"Romeins", "Punten"} << rings();
+    QTest::addRow("digits_again") << QStringList{"Romeins", "Punten", "Cijfers"} << digits();
+    QTest::addRow("roman_chosen_twice") << QStringList{"Romeins", "Romeins"} << roman();
 }
 
 void TestFaceOptions::numerals()

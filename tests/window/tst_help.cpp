@@ -17,15 +17,22 @@ constexpr QPoint BareWindow(790, 300);
 // Marks a move to the middle of the control.
 constexpr QPoint Middle(-1, -1);
 
-const QString Knobs = QStringLiteral(
+QString knobs()
+{
+    return QStringLiteral(
     "Om de wijzers te verplaatsen :\n"
     "1) Een muisklik op het cirkeltje selecteert de betreffende wijzer (de wijzer wordt geel).\n"
     "2) Wijs met de muiscursor het gewenste punt (op de klokverdeling) aan (de wijzer richt zich hierop)\n"
     "3) Klik op dit punt om de wijzer vast te zetten.");
-const QString Morning = QStringLiteral(
+}
+
+QString morning()
+{
+    return QStringLiteral(
     "Dit is een indicatie die enkel te zien is tijdens het werken met een 24u- klok.\n"
     "Voormiddag = 00:00:00 tot 11:59:59.\n"
     "Namiddag = 12:00:00 tot 23:59:59.");
+}
 } // namespace
 
 Q_DECLARE_METATYPE(State)
@@ -162,10 +169,10 @@ void TestHelp::textOverControl_data()
         << "Hier moet het juist aantal minuten van de opdracht worden ingevuld.";
     QTest::addRow("second_field_typing") << State::AnalogToDigital << "SecInvoerVeld"
         << "Hier moet het juist aantal seconden van de opdracht worden ingevuld.";
-    QTest::addRow("hour_knob") << State::DigitalToAnalog << "UurWijzerKnop" << Knobs;
-    QTest::addRow("minute_knob") << State::DigitalToAnalog << "MinutenWijzerKnop" << Knobs;
-    QTest::addRow("seconds_knob") << State::DigitalToAnalog << "SecondenWijzerKnop" << Knobs;
-    QTest::addRow("morning_label_24_hours") << State::AnalogToDigital24 << "VoorMiddagNaMiddag" << Morning;
+    QTest::addRow("hour_knob") << State::DigitalToAnalog << "UurWijzerKnop" << knobs();
+    QTest::addRow("minute_knob") << State::DigitalToAnalog << "MinutenWijzerKnop" << knobs();
+    QTest::addRow("seconds_knob") << State::DigitalToAnalog << "SecondenWijzerKnop" << knobs();
+    QTest::addRow("morning_label_24_hours") << State::AnalogToDigital24 << "VoorMiddagNaMiddag" << morning();
     QTest::addRow("morning_label_12_hours_space") << State::AnalogToDigital << "VoorMiddagNaMiddag" << " ";
     QTest::addRow("morning_label_setting_hands_space") << State::DigitalToAnalog << "VoorMiddagNaMiddag" << " ";
 }

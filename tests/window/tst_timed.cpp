@@ -7,7 +7,10 @@
 using namespace WindowFixture;
 
 namespace {
-const QLocale Dutch(QLocale::Dutch, QLocale::Netherlands);
+QLocale dutch()
+{
+    return QLocale(QLocale::Dutch, QLocale::Netherlands);
+}
 
 const char *const SettingsList[] = {"TwaalfUren", "VierentwintigUren", "Label4", "TimerMinuten", "SecondenAan",
                                     "WijzerCorrectie", "VraagtekenAan", "Cijfers", "Punten", "Romeins"};
@@ -48,7 +51,7 @@ private:
 
 void TestTimed::init()
 {
-    QLocale::setDefault(Dutch);
+    QLocale::setDefault(dutch());
     m_window = std::make_unique<Window>();
     // Two minutes before midnight, so a countdown runs into the next day.
     m_window->clock->set(QDateTime(QDate(2026, 12, 8), QTime(23, 58, 0)));
@@ -190,14 +193,14 @@ void TestTimed::resultPanel_data()
     QTest::addColumn<QString>("tasks");
     QTest::addColumn<QString>("percentage");
 
-    QTest::addRow("three_of_four_whole") << "++-+" << Dutch << "3" << "4" << "75";
-    QTest::addRow("one_of_three_comma") << "+--" << Dutch << "1" << "3" << "33,3";
+    QTest::addRow("three_of_four_whole") << "++-+" << dutch() << "3" << "4" << "75";
+    QTest::addRow("one_of_three_comma") << "+--" << dutch() << "1" << "3" << "33,3";
     QTest::addRow("one_of_three_point") << "+--" << QLocale::c() << "1" << "3" << "33.3";
-    QTest::addRow("two_of_three_truncated") << "++-" << Dutch << "2" << "3" << "66,6";
-    QTest::addRow("five_of_eight") << "+++++---" << Dutch << "5" << "8" << "62,5";
-    QTest::addRow("all_right") << "++" << Dutch << "2" << "2" << "100";
-    QTest::addRow("none_right") << "--" << Dutch << "0" << "2" << "0";
-    QTest::addRow("none_answered") << "" << Dutch << "" << "" << "";
+    QTest::addRow("two_of_three_truncated") << "++-" << dutch() << "2" << "3" << "66,6";
+    QTest::addRow("five_of_eight") << "+++++---" << dutch() << "5" << "8" << "62,5";
+    QTest::addRow("all_right") << "++" << dutch() << "2" << "2" << "100";
+    QTest::addRow("none_right") << "--" << dutch() << "0" << "2" << "0";
+    QTest::addRow("none_answered") << "" << dutch() << "" << "" << "";
 }
 
 void TestTimed::resultPanel()
