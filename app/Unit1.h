@@ -146,39 +146,52 @@ public:
 
     TForm2 *Form2 = nullptr; // the Hulpjes overlay, built when first shown
 
-
-    // The run as shown: every handler that moves the run goes through gebeurt, which shows
-    // the new state as the core's table gives it; false when the state has no such move.
-    bool gebeurt(RunEvent event);
-    void toonToestand();
-
     // Controls that come in threes, hours first, and the settings list in its order.
     QList<EditField *> antwoordVelden() const;
     QList<QLabel *> controles() const;
     QList<QLabel *> veldNamen() const;
     QList<ShapeKnob *> knoppen() const;
     QList<QWidget *> instellingenLijst() const;
+
+    // The timers' handlers, which tests call in place of a tick, and the operations they
+    // check on their own.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void ToonPunten();
+    void TekenSecondenwijzer(int s);
+    void TekenMinutenwijzer(int m);
+    void TekenUurwijzer(int h);
+    void MarkeerMerk(int i, quint8 aan);
+    void KeuzePaneelOkKnopClick();
+    void ADOkKnopClick();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The run as shown: every handler that moves the run goes through gebeurt, which shows
+    // the new state as the core's table gives it; false when the state has no such move.
+    bool gebeurt(RunEvent event);
+    void toonToestand();
+
     // The level and notation the choice panel's radios select, read through the core's tables.
     Niveau gekozenNiveau() const;
     Notatie gekozenNotatie() const;
 
+    // What the learner's events call, under the design's names, and the operations they share.
     // Settings and score.
     void VerbergInstellingen();
     void ToonInstellingen();
-    void ToonPunten();
     void WisPunten();
 
     // Clock face.
     void FormCreate();
-    void TekenSecondenwijzer(int s);
-    void TekenMinutenwijzer(int m);
-    void TekenUurwijzer(int h);
     // The three hands in the order they are drawn: seconds, minutes, hours.
     void tekenWijzers(const Wijzerstand &stand);
-    void MarkeerMerk(int i, quint8 aan);
     void ToonTijd(bool metWijzers);
-    void Timer2Timer();
-    void Timer3Timer();
     void CijfersClick();
     void Button2Click();
     void TwaalfUrenClick();
@@ -198,7 +211,6 @@ public:
     // Exercises.
     void DigitaalAnaloogClick();
     void AnaloogDigitaalClick();
-    void KeuzePaneelOkKnopClick();
     void ADKnop1Click();
     void ADStopKnopClick();
     void NieuweOpgave();
@@ -210,9 +222,9 @@ public:
     bool UurInvoerVeldKeyPress();
     bool MinInvoerVeldKeyPress();
     bool SecInvoerVeldKeyPress();
+    bool naarVolgendVeld(EditField *volgende);
     void ADOkKnopMouseDown();
     void ControleerAntwoord();
-    void ADOkKnopClick();
     void ADControleKnopMouseDown();
     void ADControleKnopMouseUp();
     void VraagtekenAanClick();
@@ -222,7 +234,6 @@ public:
     void TimerMinutenExit();
     bool TimerMinutenKeyPress();
     void StartknopClick();
-    void Timer1Timer();
     void AftelTik();
     void OKKnop1Click();
 
@@ -238,12 +249,6 @@ public:
     void Button4Click();
     void Image4Click();
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void bouwVenster();
     void bouwKlok();
     void bouwMerken();

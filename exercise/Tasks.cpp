@@ -105,32 +105,33 @@ void TForm1::ZetInvoerModus(int soort)
     }
 }
 
-static bool naarVolgende(TForm1 &f, EditField *volgende)
+// Enter moves on to the next field in use, or to OK.
+bool TForm1::naarVolgendVeld(EditField *volgende)
 {
-    if (f.standaardKnopZichtbaar())
+    if (standaardKnopZichtbaar())
         return false;
     if (volgende && kanFocus(volgende)) {
         volgende->setFocus();
         volgende->clear();
     } else {
-        f.ADOkKnop->setFocus();
+        ADOkKnop->setFocus();
     }
     return true;
 }
 
 bool TForm1::UurInvoerVeldKeyPress()
 {
-    return naarVolgende(*this, MinInvoerVeld);
+    return naarVolgendVeld(MinInvoerVeld);
 }
 
 bool TForm1::MinInvoerVeldKeyPress()
 {
-    return naarVolgende(*this, SecInvoerVeld);
+    return naarVolgendVeld(SecInvoerVeld);
 }
 
 bool TForm1::SecInvoerVeldKeyPress()
 {
-    return naarVolgende(*this, nullptr);
+    return naarVolgendVeld(nullptr);
 }
 
 void TForm1::ADOkKnopMouseDown()

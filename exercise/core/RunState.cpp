@@ -91,14 +91,6 @@ Run volgende(const Run &run, RunEvent event)
     return run;
 }
 
-bool Zichtbaar::operator==(const Zichtbaar &o) const
-{
-    return std::tie(starters, keuzePaneel, oefenPaneel, uitslag, aftelklok, stopKnop, instellingenKnop, instellingen,
-                    timerVeld, startKnop)
-           == std::tie(o.starters, o.keuzePaneel, o.oefenPaneel, o.uitslag, o.aftelklok, o.stopKnop,
-                       o.instellingenKnop, o.instellingen, o.timerVeld, o.startKnop);
-}
-
 Zichtbaar zichtbaar(const Run &run)
 {
     const RunState s = run.state;

@@ -57,8 +57,6 @@ struct Zichtbaar
     bool instellingen = false;     // the settings list, the timer field aside
     bool timerVeld = false;
     bool startKnop = false;
-
-    bool operator==(const Zichtbaar &other) const;
 };
 
 // START shows where a countdown could begin and the timer field held minutes when last read.
