@@ -43,7 +43,7 @@ double nowMs()
 {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 // CPU time of all the program's threads so far: the first field of each thread's schedstat.

@@ -28,7 +28,7 @@ double timeMs(const std::function<void()> &step)
     QElapsedTimer t;
     t.start();
     step();
-    return t.nsecsElapsed() / 1e6;
+    return double(t.nsecsElapsed()) / 1e6;
 }
 }
 
