@@ -157,7 +157,7 @@ readme_commands() {
   step "storm" "ctest --test-dir build -R storm -V" storm_reported "seeds and counts printed"
   step "storm-steered" "TIKARA_STORM_SEEDS=7,8 TIKARA_STORM_EVENTS=300 ctest --test-dir build -R storm -V" \
     storm_steered "the given seeds and count ran"
-  step "end-to-end" "ctest --test-dir build -L e2e"
+  step "end-to-end" "ctest --test-dir build -L x11"
   step "sanitizers" "scripts/install-deps.sh --tests && cmake --workflow --preset asan"
   step "tidy" "scripts/tidy.sh"
   step "install" "scripts/install-deps.sh --package && cmake --workflow --preset release && sudo apt install ./build-release/tikara_2.1_amd64.deb" \
