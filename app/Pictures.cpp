@@ -20,6 +20,20 @@ const QColor stopOutline(64, 0, 0);
 const QColor arrowViolet(0x80, 0x00, 0xFF);
 const QColor disabledGrey(128, 128, 128);
 
+// A square picture drawn in design units, smoothly, on a transparent background.
+template <typename Picture, typename Paint>
+Picture iconPicture(Picture picture, int designSize, Paint paint)
+{
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(qreal(picture.width()) / designSize, qreal(picture.height()) / designSize);
+        paint(p);
+    }
+    return picture;
+}
+
 // Maps a rectangle onto the target rectangle exactly.
 QTransform fitting(const QRectF &from, const QRectF &target)
 {
@@ -157,15 +171,11 @@ void paintPortraitFace(QPainter &p)
 
 QPixmap portraitIcon(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(qreal(size) / iconDesignSize, qreal(size) / iconDesignSize);
-    paintPortraitFrame(p);
-    paintPortraitBust(p);
-    paintPortraitFace(p);
-    return pixmap;
+    return iconPicture(QPixmap(size, size), iconDesignSize, [](QPainter &p) {
+        paintPortraitFrame(p);
+        paintPortraitBust(p);
+        paintPortraitFace(p);
+    });
 }
 
 namespace {
@@ -213,14 +223,10 @@ QIcon portraitWindowIcon()
 
 QImage clockIcon(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(qreal(size) / clockDesignSize, qreal(size) / clockDesignSize);
-    paintDial(p);
-    paintHands(p);
-    return image;
+    return iconPicture(QImage(size, size, QImage::Format_ARGB32_Premultiplied), clockDesignSize, [](QPainter &p) {
+        paintDial(p);
+        paintHands(p);
+    });
 }
 
 namespace {
