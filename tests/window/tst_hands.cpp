@@ -261,18 +261,18 @@ void TestHands::exerciseColours_data()
     QTest::addColumn<bool>("knobs");
 
     // Analog to digital with "?" held: each hand right in green, wrong in red.
-    QTest::addRow("check_held_wrong_hour") << 2 << 0 << 0 << true << "uur" << Red << Green << Green << false;
-    QTest::addRow("check_held_wrong_minute_and_seconds") << 2 << 0 << 0 << true << "min sec" << Green << Red << Red << false;
-    QTest::addRow("check_held_all_right") << 2 << 0 << 0 << true << "" << Green << Green << Green << false;
-    QTest::addRow("check_released") << 2 << 0 << 0 << false << "uur min sec" << Black << Black << Black << false;
-    QTest::addRow("check_ignores_pick_up") << 2 << 1 << 2 << false << "" << Black << Black << Black << false;
+    QTest::addRow("check_held_wrong_hour") << int(AnaloogNaarDigitaal) << 0 << int(GeenWijzer) << true << "uur" << Red << Green << Green << false;
+    QTest::addRow("check_held_wrong_minute_and_seconds") << int(AnaloogNaarDigitaal) << 0 << int(GeenWijzer) << true << "min sec" << Green << Red << Red << false;
+    QTest::addRow("check_held_all_right") << int(AnaloogNaarDigitaal) << 0 << int(GeenWijzer) << true << "" << Green << Green << Green << false;
+    QTest::addRow("check_released") << int(AnaloogNaarDigitaal) << 0 << int(GeenWijzer) << false << "uur min sec" << Black << Black << Black << false;
+    QTest::addRow("check_ignores_pick_up") << int(AnaloogNaarDigitaal) << 1 << int(MinutenWijzer) << false << "" << Black << Black << Black << false;
     // Digital to analog: the picked-up hand is yellow and every knob rides on its hand.
-    QTest::addRow("hour_picked_up") << 1 << 1 << 1 << false << "" << Yellow << Black << Black << true;
-    QTest::addRow("minute_picked_up") << 1 << 1 << 2 << false << "" << Black << Yellow << Black << true;
-    QTest::addRow("seconds_picked_up") << 1 << 1 << 3 << false << "" << Black << Black << Yellow << true;
-    QTest::addRow("minute_chosen_but_put_down") << 1 << 0 << 2 << false << "" << Black << Black << Black << true;
-    QTest::addRow("pick_up_ignores_check") << 1 << 0 << 0 << true << "uur min sec" << Black << Black << Black << true;
-    QTest::addRow("no_exercise_ignores_both") << 0 << 1 << 2 << true << "uur min sec" << Black << Black << Black << false;
+    QTest::addRow("hour_picked_up") << int(DigitaalNaarAnaloog) << 1 << int(UurWijzer) << false << "" << Yellow << Black << Black << true;
+    QTest::addRow("minute_picked_up") << int(DigitaalNaarAnaloog) << 1 << int(MinutenWijzer) << false << "" << Black << Yellow << Black << true;
+    QTest::addRow("seconds_picked_up") << int(DigitaalNaarAnaloog) << 1 << int(SecondenWijzer) << false << "" << Black << Black << Yellow << true;
+    QTest::addRow("minute_chosen_but_put_down") << int(DigitaalNaarAnaloog) << 0 << int(MinutenWijzer) << false << "" << Black << Black << Black << true;
+    QTest::addRow("pick_up_ignores_check") << int(DigitaalNaarAnaloog) << 0 << int(GeenWijzer) << true << "uur min sec" << Black << Black << Black << true;
+    QTest::addRow("no_exercise_ignores_both") << int(GeenOefening) << 1 << int(MinutenWijzer) << true << "uur min sec" << Black << Black << Black << false;
 }
 
 void TestHands::exerciseColours()
