@@ -90,7 +90,7 @@ step() { # name, command, [check command and its note]
   fi
   # ctest's summary, where the command ran tests.
   local summary
-  summary=$(grep -ho '[0-9]*% tests passed, [0-9]* tests failed out of [0-9]*' "$log_dir/$name.log" | paste -sd ';' - | sed 's/;/; /g')
+  summary=$(grep -ho '[0-9]*% tests passed, [0-9]* tests failed out of [0-9]*' "$log_dir/$name.log" | paste -sd ';' - | sed 's/;/; /g' || true)
   [ -z "$summary" ] || note="${note:+$note; }$summary"
   [ $status -eq 0 ] || tail -30 "$log_dir/$name.log"
   record "$name" "$command" "$seconds" "$status" "$note"
