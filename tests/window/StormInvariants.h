@@ -76,9 +76,7 @@ private:
             return QStringLiteral("ADOefening shown while OefenType is 0");
         if (!shown(f.ADKnop1))
             return {};
-        const QWidget *const settings[] = {f.TwaalfUren, f.VierentwintigUren, f.Label4, f.TimerMinuten, f.SecondenAan,
-                                           f.WijzerCorrectie, f.VraagtekenAan, f.Cijfers, f.Punten, f.Romeins};
-        for (const QWidget *w : settings)
+        for (const QWidget *w : f.instellingenLijst())
             if (shown(w))
                 return QStringLiteral("ADKnop1 shown together with the setting %1").arg(w->objectName());
         return {};

@@ -106,7 +106,7 @@ private:
         QList<QWidget *> targets;
         for (QWidget *w : m_form.MinuutMerken)
             targets << w;
-        for (QWidget *k : {m_form.UurWijzerKnop, m_form.MinutenWijzerKnop, m_form.SecondenWijzerKnop})
+        for (QWidget *k : m_form.knoppen())
             if (reachable(k))
                 targets << k;
         QWidget *target = targets.at(pick(int(targets.size())));

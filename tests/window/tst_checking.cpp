@@ -158,9 +158,8 @@ void TestChecking::holdingQuestionMarkColoursTypedHands()
 void TestChecking::setHands(const QList<int> &merken)
 {
     TForm1 &f = m_form->form;
-    const QList<ShapeKnob *> knoppen{f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop};
     for (int i = 0; i < merken.size(); ++i)
-        QVERIFY(setHand(f, knoppen[i], merken[i]));
+        QVERIFY(setHand(f, f.knoppen().at(i), merken[i]));
 }
 
 void TestChecking::handsSetWithMouse_data()
@@ -232,7 +231,7 @@ void TestChecking::holdingQuestionMarkShowsTaskOnHands()
     QCOMPARE(f.klok.StandSec, 40);
     QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
     QVERIFY(handIn(f, opgaveMinuut, Background));
-    for (ShapeKnob *k : {f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop})
+    for (ShapeKnob *k : f.knoppen())
         QCOMPARE(k->fill(), White);
     QCOMPARE(backgroundOf(f.UurInvoerVeld), Blue);
     QCOMPARE(textColourOf(f.UurInvoerVeld), Yellow);

@@ -213,7 +213,7 @@ void TestFaceOptions::dialChoiceResetsAnswerFields()
 {
     QFETCH(QString, choice);
 
-    const QList<EditField *> fields{form().UurInvoerVeld, form().MinInvoerVeld, form().SecInvoerVeld};
+    const QList<EditField *> fields = form().antwoordVelden();
     for (EditField *field : fields) {
         field->setText(QStringLiteral("12"));
         field->setColors(QColor(0, 0, 255), Yellow);

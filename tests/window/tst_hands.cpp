@@ -41,11 +41,6 @@ void choose(TForm1 &form, const QString &name)
     form.findChild<QAbstractButton *>(name)->setChecked(true);
 }
 
-QList<QWidget *> knobsOf(TForm1 &form)
-{
-    return {form.UurWijzerKnop, form.MinutenWijzerKnop, form.SecondenWijzerKnop};
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Hand)
@@ -290,7 +285,7 @@ void TestHands::exerciseColours()
     // A level and a notation with seconds, so every exercise shows the seconds hand.
     choose(form(), QStringLiteral("MinutenAan"));
     choose(form(), QStringLiteral("Notitie3"));
-    for (QWidget *knob : knobsOf(form()))
+    for (QWidget *knob : form().knoppen())
         knob->setVisible(!knobs);
     form().run.OefenType = oefenType;
     form().zetten.ZetModus = zetModus;
@@ -306,7 +301,7 @@ void TestHands::exerciseColours()
     QCOMPARE(pixelAt(form(), {MiddenX, MiddenY + 59}), hourColour);
     QCOMPARE(pixelAt(form(), {MiddenX + 69, MiddenY}), minuteColour);
     QCOMPARE(pixelAt(form(), {MiddenX - 83, MiddenY}), secondsColour);
-    for (QWidget *knob : knobsOf(form()))
+    for (QWidget *knob : form().knoppen())
         QCOMPARE(!knob->isHidden(), knobs);
     // Knob centres at radius - 85, - 65 and - 45; the 15 x 15 circle sits 7 up and left of it.
     if (knobs) {

@@ -14,12 +14,6 @@ bool getoond(const QWidget *w)
     return !w->isHidden();
 }
 
-QList<QWidget *> instellingen(const TForm1 &f)
-{
-    return {f.TwaalfUren, f.VierentwintigUren, f.Label4, f.TimerMinuten, f.SecondenAan,
-            f.WijzerCorrectie, f.VraagtekenAan, f.Cijfers, f.Punten, f.Romeins};
-}
-
 // From the choice panel: "Terug" at once, or "Stop Oefening" in the run that OK starts.
 void beeindig(TForm1 &f, int einde)
 {
@@ -37,11 +31,6 @@ void vulTimerIn(TForm1 &f, const QString &minuten)
     QTest::keyClick(f.TimerMinuten, Qt::Key_End);
     QTest::keyClick(f.TimerMinuten, Qt::Key_Backspace);
     typeKeys(f.TimerMinuten, minuten);
-}
-
-QList<QWidget *> knoppen(const TForm1 &f)
-{
-    return {f.UurWijzerKnop, f.MinutenWijzerKnop, f.SecondenWijzerKnop};
 }
 }
 
@@ -99,12 +88,12 @@ void TestRunControl::verifyIdle(bool timerveldGetoond) const
     QVERIFY(f.ADOefening->isHidden());
     QVERIFY(f.ADKnop1->isHidden());
     QVERIFY(f.Startknop->isHidden());
-    for (QWidget *w : instellingen(f))
+    for (QWidget *w : f.instellingenLijst())
         if (w != f.Label4 && w != f.TimerMinuten)
             QVERIFY2(getoond(w), qPrintable(w->objectName()));
     QCOMPARE(getoond(f.TimerMinuten), timerveldGetoond);
     QCOMPARE(getoond(f.Label4), timerveldGetoond);
-    for (QWidget *k : knoppen(f))
+    for (QWidget *k : f.knoppen())
         QVERIFY2(k->isHidden(), qPrintable(k->objectName()));
     QVERIFY(f.klok.KlokLoopt);
     QVERIFY(f.Timer2->isActive());
@@ -117,7 +106,7 @@ void TestRunControl::verifyChoosing(int soort) const
     QVERIFY(getoond(f.KeuzePaneel));
     QVERIFY(f.ADOefening->isHidden());
     QVERIFY(f.DigitaalAnaloog->isHidden() && f.AnaloogDigitaal->isHidden());
-    for (QWidget *w : instellingen(f))
+    for (QWidget *w : f.instellingenLijst())
         QVERIFY2(getoond(w), qPrintable(w->objectName()));
     QVERIFY(f.ADKnop1->isHidden());
     QVERIFY(f.klok.KlokLoopt);
@@ -132,7 +121,7 @@ void TestRunControl::verifyRunning(int soort) const
     QVERIFY(f.KeuzePaneel->isHidden());
     QVERIFY(getoond(f.ADOefening));
     QVERIFY(f.DigitaalAnaloog->isHidden() && f.AnaloogDigitaal->isHidden());
-    for (QWidget *w : instellingen(f))
+    for (QWidget *w : f.instellingenLijst())
         QVERIFY2(w->isHidden(), qPrintable(w->objectName()));
     QVERIFY(getoond(f.ADKnop1));
     QVERIFY(getoond(f.Button1));
@@ -165,7 +154,7 @@ void TestRunControl::starterOpensChoice()
     TForm1 &f = m_form->form;
     clickStarter(f, soort);
     verifyChoosing(soort);
-    for (EditField *veld : {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld})
+    for (EditField *veld : f.antwoordVelden())
         QCOMPARE(veld->isReadOnly(), veldenAlleenLezen);
 }
 
@@ -229,7 +218,7 @@ void TestRunControl::endingReturnsToIdle()
     beeindig(f, einde);
     verifyIdle(false);
     QVERIFY(!f.Timer3->isActive());
-    for (EditField *veld : {f.UurInvoerVeld, f.MinInvoerVeld, f.SecInvoerVeld})
+    for (EditField *veld : f.antwoordVelden())
         QVERIFY(!veld->isReadOnly());
 }
 
@@ -247,7 +236,7 @@ void TestRunControl::instellingenReturnsToChoice()
     verifyChoosing(soort);
     QCOMPARE(f.oefening.NotatieStijl, 2);
     QVERIFY(f.Startknop->isHidden());
-    for (QWidget *k : knoppen(f))
+    for (QWidget *k : f.knoppen())
         QCOMPARE(getoond(k), soort == DigitaalNaarAnaloog);
     // The hands follow the real time again.
     QCOMPARE(f.klok.StandUur, 10);
