@@ -99,6 +99,12 @@ inline void clickNamed(TForm1 &form, const QString &name)
     click(w);
 }
 
+// Selects a radio button or ticks a check box by name without a click, so no handler runs.
+inline void choose(TForm1 &form, const QString &name)
+{
+    form.findChild<QAbstractButton *>(name)->setChecked(true);
+}
+
 inline void clickStarter(TForm1 &form, int oefenType)
 {
     click(oefenType == DigitaalNaarAnaloog ? form.DigitaalAnaloog : form.AnaloogDigitaal);
@@ -222,20 +228,23 @@ inline QColor pixelAt(const TForm1 &form, const QPoint &point)
     return form.surface().pixelColor(point);
 }
 
-// Whether the hand from the centre to its end point shows in the colour along its middle
-// part (each sample may be a pixel off the ideal line).
+// A one-pixel line at a slant may pass beside the point computed on it.
+inline bool inkNear(const TForm1 &form, const QPoint &point, const QColor &colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (pixelAt(form, point + QPoint(dx, dy)) == colour)
+                return true;
+    return false;
+}
+
+// Whether the hand from the centre to its end point shows in the colour along its middle part.
 inline bool handIn(const TForm1 &form, const QPoint &end, const QColor &colour)
 {
     const QPoint middle(form.klok.MiddenX, form.klok.MiddenY);
-    for (int tenth = 3; tenth <= 7; ++tenth) {
-        const QPoint p = middle + (end - middle) * tenth / 10;
-        bool found = false;
-        for (int dy = -1; dy <= 1 && !found; ++dy)
-            for (int dx = -1; dx <= 1 && !found; ++dx)
-                found = pixelAt(form, p + QPoint(dx, dy)) == colour;
-        if (!found)
+    for (int tenth = 3; tenth <= 7; ++tenth)
+        if (!inkNear(form, middle + (end - middle) * tenth / 10, colour))
             return false;
-    }
     return true;
 }
 

@@ -1,5 +1,5 @@
 // The three hands as lines on the window surface: their length, colour, knob and mark
-// highlight, what erasing leaves behind, and the exercise rules that hide the seconds hand.
+// highlight, and what erasing leaves behind.
 #include "WindowFixture.h"
 
 #include <limits>
@@ -26,21 +26,6 @@ int lengthOf(Hand hand)
     return hand == Seconds ? SecondsLength : hand == Minute ? MinuteLength : HourLength;
 }
 
-// A one-pixel line at a slant may pass beside the point computed on it.
-bool inkNear(const TForm1 &form, const QPoint &point, const QColor &colour)
-{
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (pixelAt(form, point + QPoint(dx, dy)) == colour)
-                return true;
-    return false;
-}
-
-void choose(TForm1 &form, const QString &name)
-{
-    form.findChild<QAbstractButton *>(name)->setChecked(true);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Hand)
@@ -65,10 +50,6 @@ private slots:
     void minuteHandLeavingHourMarkClearsItsHighlight();
     void exerciseColours_data();
     void exerciseColours();
-    void levelsWithoutSecondsHideSecondsHand_data();
-    void levelsWithoutSecondsHideSecondsHand();
-    void notationWithoutSecondsHidesHand_data();
-    void notationWithoutSecondsHidesHand();
     void secondsHandSwitchedOffOnlyErases();
     void erasingCutsGapIntoHandBeneath();
 
@@ -309,80 +290,6 @@ void TestHands::exerciseColours()
         QCOMPARE(form().MinutenWijzerKnop->geometry(), QRect(318, 282, 15, 15));
         QCOMPARE(form().SecondenWijzerKnop->geometry(), QRect(50, 282, 15, 15));
     }
-}
-
-void TestHands::levelsWithoutSecondsHideSecondsHand_data()
-{
-    QTest::addColumn<QString>("level");
-    QTest::addColumn<bool>("choiceShown");
-    QTest::addColumn<bool>("handShown");
-    QTest::addColumn<int>("standSec");
-    QTest::addColumn<bool>("fieldShown");
-
-    QTest::addRow("whole_hours") << "UrenAan" << false << false << 0 << false;
-    QTest::addRow("half_hours") << "HalveUrenAan" << false << false << 0 << false;
-    QTest::addRow("quarters") << "KwartierenAan" << false << false << 0 << false;
-    QTest::addRow("quarters_while_choosing") << "KwartierenAan" << true << true << 40 << false;
-    QTest::addRow("all_times") << "MinutenAan" << false << true << 40 << true;
-}
-
-// Analog to digital: levels without seconds keep the seconds hand off the face.
-void TestHands::levelsWithoutSecondsHideSecondsHand()
-{
-    QFETCH(QString, level);
-    QFETCH(bool, choiceShown);
-    QFETCH(bool, handShown);
-    QFETCH(int, standSec);
-    QFETCH(bool, fieldShown);
-
-    choose(form(), level);
-    form().run = {choiceShown ? RunState::Choosing : RunState::Running, AnaloogNaarDigitaal};
-    form().SecInvoerVeld->show();
-    form().TekenSecondenwijzer(40);
-
-    QCOMPARE(inkNear(form(), facePoint(40, SecondsLength), Black), handShown);
-    QCOMPARE(inkNear(form(), facePoint(40, SecondsLength / 2), Black), handShown);
-    QCOMPARE(pixelAt(form(), facePoint(0, SecondsLength / 2)), Background);
-    QCOMPARE(form().klok.GezetSec, 40);
-    QCOMPARE(int(form().klok.StandSec), standSec);
-    const int otherMark = standSec == 0 ? 40 : 0;
-    QCOMPARE(markColour(form(), standSec), Yellow);
-    QCOMPARE(markColour(form(), otherMark), Black);
-    QCOMPARE(!form().SecInvoerVeld->isHidden(), fieldShown);
-    QVERIFY(form().SecondenWijzerKnop->isHidden());
-}
-
-void TestHands::notationWithoutSecondsHidesHand_data()
-{
-    QTest::addColumn<QString>("notation");
-    QTest::addColumn<bool>("choiceShown");
-    QTest::addColumn<bool>("handShown");
-    QTest::addColumn<int>("standSec");
-
-    QTest::addRow("hours_only") << "Notitie1" << false << false << 0;
-    QTest::addRow("hours_and_minutes") << "Notitie2" << false << false << 0;
-    QTest::addRow("with_seconds") << "Notitie3" << false << true << 40;
-    QTest::addRow("hours_only_while_choosing") << "Notitie1" << true << true << 40;
-}
-
-// Digital to analog: the live clock stands still while the learner sets the hands.
-void TestHands::notationWithoutSecondsHidesHand()
-{
-    QFETCH(QString, notation);
-    QFETCH(bool, choiceShown);
-    QFETCH(bool, handShown);
-    QFETCH(int, standSec);
-
-    choose(form(), notation);
-    form().run = {choiceShown ? RunState::Choosing : RunState::Running, DigitaalNaarAnaloog};
-    form().TekenSecondenwijzer(40);
-
-    QCOMPARE(inkNear(form(), facePoint(40, SecondsLength), Black), handShown);
-    QCOMPARE(inkNear(form(), facePoint(40, SecondsLength / 2), Black), handShown);
-    QCOMPARE(form().klok.GezetSec, 40);
-    QCOMPARE(int(form().klok.StandSec), standSec);
-    QCOMPARE(markColour(form(), standSec), Yellow);
-    QCOMPARE(form().SecondenWijzerKnop->isHidden(), !handShown);
 }
 
 void TestHands::secondsHandSwitchedOffOnlyErases()

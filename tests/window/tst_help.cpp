@@ -1,8 +1,11 @@
 // The help strip at the foot of the window explains the control under the pointer; the
 // backgrounds of the window and of its large containers empty it, other controls keep it.
+// A pointer resting on a control shows its tooltip, or the one of its container.
 #include "WindowFixture.h"
 
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -47,6 +50,8 @@ private slots:
     void textOverControl();
     void movingOn_data();
     void movingOn();
+    void tooltipOverControl_data();
+    void tooltipOverControl();
     void stripIsForReadingOnly();
     void longTextWraps();
 
@@ -232,6 +237,39 @@ void TestHelp::movingOn()
     else
         moveOver(onto, place);
     QCOMPARE(strip(), kept ? written : QString());
+}
+
+void TestHelp::tooltipOverControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+
+    const QString settings = QStringLiteral("Hulpmiddeltjes in analoge klok zichtbaar/onzichtbaar maken.");
+    const QString none;
+    QTest::addRow("Label4_inherits") << "Label4" << settings;
+    QTest::addRow("Button1_inherits") << "Button1" << settings;
+    QTest::addRow("GroupBox2_inherits") << "GroupBox2" << settings;
+    QTest::addRow("Panel1_inherits") << "Panel1" << settings;
+    QTest::addRow("Label6_own") << "Label6" << "Aantal behaalde punten";
+    QTest::addRow("Behaalde_punten_none") << "Label41" << none;
+    QTest::addRow("OP_none") << "Label14" << none;
+    QTest::addRow("Maximum_punten_none") << "Label40" << none;
+}
+
+// The pointer resting on the control asks for its tooltip, as the desktop does.
+void TestHelp::tooltipOverControl()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+
+    QWidget *w = form().findChild<QWidget *>(name);
+    QVERIFY(w);
+    const QPoint inside(2, 2);
+    QHelpEvent rest(QEvent::ToolTip, inside, w->mapToGlobal(inside));
+    QApplication::sendEvent(w, &rest);
+    QCOMPARE(rest.isAccepted(), !tip.isEmpty());
+    if (!tip.isEmpty())
+        QCOMPARE(QToolTip::text(), tip);
 }
 
 // The strip can be read but not changed: it takes no focus and no typing.

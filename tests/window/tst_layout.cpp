@@ -2,11 +2,9 @@
 // container, at its place, with its text, its tooltip and whether it shows.
 #include "WindowFixture.h"
 
-#include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTextEdit>
-#include <QToolTip>
 
 namespace {
 
@@ -180,14 +178,8 @@ private slots:
     void controls();
     void autoLabelsShowTheirWholeText_data();
     void autoLabelsShowTheirWholeText();
-    void choicesAtStart_data();
-    void choicesAtStart();
-    void radioSetKeepsOneSelected_data();
-    void radioSetKeepsOneSelected();
     void marks_data();
     void marks();
-    void tooltipOverControl_data();
-    void tooltipOverControl();
     void everyTooltipHidesAfterFiveSeconds();
     void noTwoControlsShareAName();
 
@@ -304,85 +296,6 @@ void TestLayout::autoLabelsShowTheirWholeText()
                             .arg(needed.width()).arg(needed.height())));
 }
 
-void TestLayout::choicesAtStart_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("checked");
-
-    QTest::addRow("TwaalfUren_selected") << "TwaalfUren" << true;
-    QTest::addRow("VierentwintigUren") << "VierentwintigUren" << false;
-    QTest::addRow("SecondenAan_ticked") << "SecondenAan" << true;
-    QTest::addRow("WijzerCorrectie_ticked") << "WijzerCorrectie" << true;
-    QTest::addRow("VraagtekenAan_not_ticked") << "VraagtekenAan" << false;
-    QTest::addRow("Cijfers_selected") << "Cijfers" << true;
-    QTest::addRow("Punten") << "Punten" << false;
-    QTest::addRow("Romeins") << "Romeins" << false;
-    QTest::addRow("UrenAan_selected") << "UrenAan" << true;
-    QTest::addRow("HalveUrenAan") << "HalveUrenAan" << false;
-    QTest::addRow("KwartierenAan") << "KwartierenAan" << false;
-    QTest::addRow("MinutenAan") << "MinutenAan" << false;
-    QTest::addRow("Notitie1_selected") << "Notitie1" << true;
-    QTest::addRow("Notitie2") << "Notitie2" << false;
-    QTest::addRow("Notitie3") << "Notitie3" << false;
-}
-
-void TestLayout::choicesAtStart()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, checked);
-
-    const auto *choice = m_window->form.findChild<QAbstractButton *>(name);
-    QVERIFY(choice);
-    QCOMPARE(choice->isChecked(), checked);
-}
-
-// The selected radio of each set, or none for a set without exactly one.
-static QList<QRadioButton *> selectedRadios(const TForm1 &form)
-{
-    QList<QRadioButton *> selected;
-    for (const QList<QRadioButton *> &set : WindowFixture::radioSets(form)) {
-        QList<QRadioButton *> checked;
-        for (QRadioButton *r : set)
-            if (r->isChecked())
-                checked << r;
-        selected << (checked.size() == 1 ? checked.first() : nullptr);
-    }
-    return selected;
-}
-
-void TestLayout::radioSetKeepsOneSelected_data()
-{
-    QTest::addColumn<int>("set");
-
-    QTest::addRow("dial") << 0;
-    QTest::addRow("numerals") << 1;
-    QTest::addRow("level") << 2;
-    QTest::addRow("notation") << 3;
-}
-
-// A click on the selected radio keeps it selected, and the arrow keys move only within its set.
-void TestLayout::radioSetKeepsOneSelected()
-{
-    QFETCH(int, set);
-    TForm1 &form = m_window->form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QTest::mouseClick(form.DigitaalAnaloog, Qt::LeftButton); // the choice panel holds level and notation
-    const QList<QRadioButton *> before = selectedRadios(form);
-    QVERIFY(!before.contains(nullptr));
-
-    QTest::mouseClick(before.at(set), Qt::LeftButton);
-    QCOMPARE(selectedRadios(form), before);
-    QCOMPARE(QApplication::focusWidget(), before.at(set));
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Up}) {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QList<QRadioButton *> now = selectedRadios(form);
-        QVERIFY2(WindowFixture::radioSets(form).at(set).contains(now.at(set)), qPrintable(QString::number(key, 16)));
-        now[set] = before.at(set);
-        QCOMPARE(now, before);
-    }
-}
-
 void TestLayout::marks_data()
 {
     QTest::addColumn<int>("minute");
@@ -424,41 +337,6 @@ void TestLayout::marks()
     QCOMPARE(mark->toolTip(), QStringLiteral("Verdeelschaal van de  klok"));
     QVERIFY(!mark->isHidden());
     QCOMPARE(WindowFixture::markColour(m_window->form, minute), WindowFixture::Black);
-}
-
-void TestLayout::tooltipOverControl_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("tip");
-
-    const QString settings = QString::fromLatin1(SettingsTip);
-    const QString none;
-    QTest::addRow("Label4_inherits") << "Label4" << settings;
-    QTest::addRow("Button1_inherits") << "Button1" << settings;
-    QTest::addRow("GroupBox2_inherits") << "GroupBox2" << settings;
-    QTest::addRow("Panel1_inherits") << "Panel1" << settings;
-    QTest::addRow("Label6_own") << "Label6" << "Aantal behaalde punten";
-    QTest::addRow("Behaalde_punten_none") << "Label41" << none;
-    QTest::addRow("OP_none") << "Label14" << none;
-    QTest::addRow("Maximum_punten_none") << "Label40" << none;
-}
-
-// The pointer resting on the control asks for its tooltip, as the desktop does.
-void TestLayout::tooltipOverControl()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, tip);
-
-    m_window->form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_window->form));
-    QWidget *w = control(name);
-    QVERIFY(w);
-    const QPoint inside(2, 2);
-    QHelpEvent rest(QEvent::ToolTip, inside, w->mapToGlobal(inside));
-    QApplication::sendEvent(w, &rest);
-    QCOMPARE(rest.isAccepted(), !tip.isEmpty());
-    if (!tip.isEmpty())
-        QCOMPARE(QToolTip::text(), tip);
 }
 
 void TestLayout::everyTooltipHidesAfterFiveSeconds()
