@@ -9,10 +9,32 @@ bool buitenOefening(RunState state)
     return state == RunState::Idle || state == RunState::Choosing;
 }
 
+// Whether the control that sends the event shows; the countdown ends only while it runs.
+bool kan(const Run &run, RunEvent event)
+{
+    const Zichtbaar z = zichtbaar(run);
+    switch (event) {
+    case RunEvent::KiesDigitaalNaarAnaloog:
+    case RunEvent::KiesAnaloogNaarDigitaal:
+        return z.starters;
+    case RunEvent::KeuzeOk:
+        return z.keuzePaneel;
+    case RunEvent::Instellingen:
+        return z.instellingenKnop;
+    case RunEvent::Stop: // "Terug" in the choice panel, "Stop Oefening" in the exercise panel
+        return z.keuzePaneel || (z.oefenPaneel && z.stopKnop);
+    case RunEvent::Start:
+        return z.startKnop;
+    case RunEvent::TijdOm:
+        return run.AftellenLoopt();
+    case RunEvent::Reset:
+        return z.aftelklok;
+    }
+    return false;
+}
+
 Run kies(const Run &run, int oefenType)
 {
-    if (run.state != RunState::Idle)
-        return run;
     Run na = run;
     na.state = RunState::Choosing;
     na.OefenType = oefenType;
@@ -22,8 +44,6 @@ Run kies(const Run &run, int oefenType)
 
 Run start(const Run &run)
 {
-    if (!zichtbaar(run).startKnop)
-        return run;
     Run na = run;
     na.aftelling = Aftelling::Loopt;
     if (run.state == RunState::Running)
@@ -31,22 +51,16 @@ Run start(const Run &run)
     return na;
 }
 
+// The timer field is emptied; a running countdown stops where it stands, its display kept.
 Run stop(const Run &run)
 {
-    const bool zichtbaar = run.state == RunState::Choosing
-                           || (run.state == RunState::Running && run.aftelling == Aftelling::Uit);
-    if (!zichtbaar)
-        return run;
-    // The timer field is emptied; a running countdown stops where it stands, its display kept.
-    const Aftelling aftelling = run.aftelling == Aftelling::Loopt ? Aftelling::Gestopt : run.aftelling;
+    const Aftelling aftelling = run.AftellenLoopt() ? Aftelling::Gestopt : run.aftelling;
     return {RunState::Idle, GeenOefening, aftelling, false, 0};
 }
 
+// The timer field is emptied.
 Run reset(const Run &run)
 {
-    if (run.aftelling == Aftelling::Uit)
-        return run;
-    // The timer field is emptied.
     if (run.OefenType == GeenOefening)
         return {RunState::Idle, GeenOefening, Aftelling::Uit, true, 0};
     return {RunState::Choosing, run.OefenType, Aftelling::Uit, run.timerVeldInRust, 0};
@@ -62,29 +76,26 @@ bool Run::operator==(const Run &other) const
 
 Run volgende(const Run &run, RunEvent event)
 {
-    Run na = run;
+    if (!kan(run, event))
+        return run;
     switch (event) {
     case RunEvent::KiesDigitaalNaarAnaloog:
         return kies(run, DigitaalNaarAnaloog);
     case RunEvent::KiesAnaloogNaarDigitaal:
         return kies(run, AnaloogNaarDigitaal);
-    case RunEvent::KeuzeOk:
-        if (run.state == RunState::Choosing)
-            na.state = run.aftelling == Aftelling::Uit ? RunState::Running : RunState::Timed;
+    case RunEvent::KeuzeOk: {
+        Run na = run;
+        na.state = run.aftelling == Aftelling::Uit ? RunState::Running : RunState::Timed;
         return na;
-    case RunEvent::Instellingen:
-        // START waits until the timer field is read again.
-        if (run.state == RunState::Running)
-            na = {RunState::Choosing, run.OefenType, run.aftelling, run.timerVeldInRust, 0};
-        return na;
+    }
+    case RunEvent::Instellingen: // START waits until the timer field is read again.
+        return {RunState::Choosing, run.OefenType, run.aftelling, run.timerVeldInRust, 0};
     case RunEvent::Stop:
         return stop(run);
     case RunEvent::Start:
         return start(run);
     case RunEvent::TijdOm:
-        if (run.aftelling == Aftelling::Loopt)
-            na = {RunState::Results, run.OefenType, Aftelling::Gestopt, run.timerVeldInRust, run.aftelMinuten};
-        return na;
+        return {RunState::Results, run.OefenType, Aftelling::Gestopt, run.timerVeldInRust, run.aftelMinuten};
     case RunEvent::Reset:
         return reset(run);
     }
