@@ -47,6 +47,8 @@ start_program() {
   wait_for "the main window" main_window_shown "$pid"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   cx=$X; cy=$Y
+  # Mapped but not yet painted, the window shows the server's black: wait for its first picture.
+  wait_for "the window's first picture" pixel_is $((cx + 30)) $((cy + 485)) "#A6CAF0"
 }
 
 # Clicks the STOP picture of the program whose client area starts at $2,$3; it must end with 0.

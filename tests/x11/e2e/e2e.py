@@ -14,7 +14,7 @@ import time
 
 import face
 from face import is_dark
-from xsession import BLACK, BLUE, WHITE, YELLOW, StepFailed, XSession, wait_until
+from xsession import BLACK, BLUE, PATIENCE, WHITE, YELLOW, StepFailed, XSession, wait_until
 
 # Places in client coordinates, from the window's layout.
 GROUP = (17 + 224, 7)  # the check boxes' group inside the settings group
@@ -41,12 +41,17 @@ OVERLAY_LABEL = (170, 99, 66, 13)
 CHOICE_TITLE = (415, 150)      # "Kies Instellingen" strip of the choice panel
 EXERCISE_MEMO = (420, 200)     # below the text of the exercise panel's black memo
 STARTER = (30, 485)            # light blue face of "Start Oefening Digitaal -> analoog"
+STARTER_FACE = (0xA6, 0xCA, 0xF0)
 TIMER_FIELD_PIXEL = (198, 75)  # right of the timer field's text: white while the field shows
 START_PIXEL = (476, 108)       # the START button's face over the window's grey
 COUNTDOWN = (316, 108)         # the countdown's black window
 RESULT = (100, 200)            # inside the result panel, black
 GREY = (0xB4, 0xB4, 0xB4)
 PARKING = (596, 300)           # between the exercise panel and the score panel
+
+# A pointer move can be lost; a step that expects one tries again when nothing came of it
+# after this long.
+TRY_AGAIN_AFTER = 5.0
 
 
 def fail(message):
@@ -69,7 +74,7 @@ class Tikara:
     def pixel(self, place):
         return self.s.shot().pixel(*place)
 
-    def wait_pixel(self, what, place, colour, timeout=5.0):
+    def wait_pixel(self, what, place, colour, timeout=PATIENCE):
         wait_until(what, lambda: self.pixel(place) == colour, timeout)
 
     def check_box_ticked(self, name, shot):
@@ -93,9 +98,9 @@ class Tikara:
 
     def stop_exercise(self):
         self.tap(AD_STOP)
-        self.wait_pixel("the starters after Stop Oefening", STARTER, (0xA6, 0xCA, 0xF0))
+        self.wait_pixel("the starters after Stop Oefening", STARTER, STARTER_FACE)
 
-    def settled(self, what, read, timeout=5.0):
+    def settled(self, what, read, timeout=PATIENCE):
         """A reading of the face that stays the same over three shots, a quarter second apart."""
         history = []
 
@@ -142,7 +147,8 @@ class Tikara:
             self.s.move(*mark)
             self.tap(mark)
             try:
-                return wait_until(f"the {name} hand put down at the mark clicked", lambda: placed(self.s.shot()), 2)
+                return wait_until(f"the {name} hand put down at the mark clicked", lambda: placed(self.s.shot()),
+                                  TRY_AGAIN_AFTER)
             except StepFailed:
                 if attempt == 2:
                     raise
@@ -279,11 +285,11 @@ def step_overlay_click_through(app, refs):
         return minute_tip_at(s.shot(), target, lambda rgb: rgb == YELLOW)
 
     try:
-        wait_until(f"the minute hand to follow the pointer to mark {target}", follows, 1.5)
+        wait_until(f"the minute hand to follow the pointer to mark {target}", follows, TRY_AGAIN_AFTER)
     except StepFailed:
         # A move can be lost; a second one inside the same mark points the hand again.
         s.move(mark[0], mark[1] + 2)
-        wait_until(f"the minute hand to follow the pointer to mark {target}", follows, 1.5)
+        wait_until(f"the minute hand to follow the pointer to mark {target}", follows)
     app.tap(mark)
     wait_until(f"the minute hand put down at mark {target}",
                lambda: minute_tip_at(s.shot(), target) and knob_near(s.shot(), face.MINUTE_KNOB, target))
@@ -317,7 +323,8 @@ def pick_see_through_mark(app, main, minute_now):
 
 def wait_under(app, main):
     try:
-        return wait_until("the main window under the pointer", lambda: app.s.window_under_pointer() == main, 1.0)
+        return wait_until("the main window under the pointer", lambda: app.s.window_under_pointer() == main,
+                          TRY_AGAIN_AFTER)
     except StepFailed:
         return False
 
@@ -342,7 +349,7 @@ def step_timed_exercise(app, refs):
     started = time.monotonic()
     if app.pixel(RESULT) == BLACK:
         fail("the result panel shows as soon as the countdown starts")
-    app.wait_pixel("the result panel after the minute", RESULT, BLACK, timeout=75)
+    app.wait_pixel("the result panel after the minute", RESULT, BLACK, timeout=60 + PATIENCE)
     took = time.monotonic() - started
     if took < 55:
         fail(f"the result panel showed after {took:.0f} s, before the minute was over")
@@ -351,9 +358,9 @@ def step_timed_exercise(app, refs):
 
 def step_stop_picture(app, refs):
     app.tap(STOP_PICTURE)
-    code = app.s.exit_code(5)
+    code = app.s.exit_code(PATIENCE)
     if code is None:
-        fail("the program still runs 5 s after the STOP picture was clicked")
+        fail(f"the program still runs {PATIENCE:g} s after the STOP picture was clicked")
     if code != 0:
         fail(f"the program ended with exit code {code}")
     return "exit code 0"
@@ -383,6 +390,9 @@ def main():
         if session.size != (799, 620):
             raise StepFailed(f"the window's client area is {session.size}, not 799 x 620")
         app = Tikara(session)
+        # A window mapped but not yet painted shows the server's black: nothing may be read
+        # from it before its first picture.
+        app.wait_pixel("the window's first picture", STARTER, STARTER_FACE)
         refs = {}
         for name, run in STEPS:
             t = time.monotonic()
