@@ -1,10 +1,11 @@
 #include "clock/core/HandAnimation.h"
 
+#include "clock/core/TimeUnits.h"
+
 namespace {
 
-constexpr int LaatsteUur = 11;
-constexpr int LaatsteMinuut = 59;
-constexpr int UrenOpWijzerplaat = 12;
+constexpr int LaatsteUur = Tijd::UrenOpWijzerplaat - 1;
+constexpr int LaatsteMinuut = Tijd::MinutenPerUur - 1;
 
 int stepTowards(int position, int target, int last)
 {
@@ -18,7 +19,7 @@ int stepTowards(int position, int target, int last)
 bool animationStep(HandAnimation &anim, int opgaveMin, int opgaveSec)
 {
     if (anim.doelUur > LaatsteUur)
-        anim.doelUur -= UrenOpWijzerplaat;
+        anim.doelUur -= Tijd::UrenOpWijzerplaat;
     anim.uur = stepTowards(anim.uur, anim.doelUur, LaatsteUur);
     anim.min = stepTowards(anim.min, opgaveMin, LaatsteMinuut);
     anim.sec = stepTowards(anim.sec, opgaveSec, LaatsteMinuut);

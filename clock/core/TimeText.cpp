@@ -1,17 +1,13 @@
 #include "clock/core/TimeText.h"
 
+#include "clock/core/TimeUnits.h"
+
 #include <QList>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-constexpr int MiddagUur = 12;
-constexpr qint64 MsPerSeconde = 1000;
-constexpr qint64 SecondenPerMinuut = 60;
-constexpr qint64 MinutenPerUur = 60;
-constexpr qint64 SecondenPerUur = 3600;
 
 enum class Soort { Tekst, Uur, Minuut, Seconde, AmPm, Overig };
 
@@ -132,19 +128,19 @@ QString clockFormat(const QLocale &locale)
 QString digitalClockText(const QTime &time, bool twaalfUren, const QLocale &locale)
 {
     QTime shown = time;
-    if (twaalfUren && time.hour() > MiddagUur)
-        shown = QTime(time.hour() - MiddagUur, time.minute(), time.second(), time.msec());
+    if (twaalfUren && time.hour() > Tijd::MiddagUur)
+        shown = QTime(time.hour() - Tijd::MiddagUur, time.minute(), time.second(), time.msec());
     return locale.toString(shown, clockFormat(locale));
 }
 
 QString countdownText(qint64 remainingMs, const QLocale &locale)
 {
-    const qint64 seconden = std::max<qint64>(remainingMs, 0) / MsPerSeconde;
+    const qint64 seconden = std::max<qint64>(remainingMs, 0) / Tijd::MsPerSeconde;
     const QString separator = localeSeparator(locale);
     const auto twoDigits = [](qint64 value) {
         return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
     };
-    return QString::number(seconden / SecondenPerUur) + separator
-            + twoDigits(seconden / SecondenPerMinuut % MinutenPerUur) + separator
-            + twoDigits(seconden % SecondenPerMinuut);
+    return QString::number(seconden / Tijd::SecondenPerUur) + separator
+            + twoDigits(seconden / Tijd::SecondenPerMinuut % Tijd::MinutenPerUur) + separator
+            + twoDigits(seconden % Tijd::SecondenPerMinuut);
 }

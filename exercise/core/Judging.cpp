@@ -1,12 +1,12 @@
 #include "exercise/core/Judging.h"
 
+#include "clock/core/TimeUnits.h"
+
 #include <limits>
 
 namespace {
 
-constexpr int twelveOClock = 12;
-constexpr int hoursOnHourHand = 12;
-constexpr int lastMorningHour = 11;
+constexpr int lastMorningHour = Tijd::MiddagUur - 1;
 constexpr qint64 largestMagnitude = qint64(std::numeric_limits<qint32>::max()) + 1;
 
 bool isBlank(QChar c)
@@ -60,7 +60,7 @@ std::optional<qint32> LeesGetal(const QString &text)
 
 int verwachtUur(int opgaveUur)
 {
-    return opgaveUur == 0 ? twelveOClock : opgaveUur;
+    return opgaveUur == 0 ? Tijd::UrenOpWijzerplaat : opgaveUur;
 }
 
 bool TypedVerdict::juist() const
@@ -91,7 +91,7 @@ HandsVerdict judgeHands(const Opgave &gezet, const Opgave &opgave, bool vierentw
 {
     const bool afternoonTask = vierentwintigUren && opgave.uur > lastMorningHour;
     HandsVerdict verdict;
-    verdict.uurGoed = gezet.uur + (afternoonTask ? hoursOnHourHand : 0) == opgave.uur;
+    verdict.uurGoed = gezet.uur + (afternoonTask ? Tijd::UrenOpWijzerplaat : 0) == opgave.uur;
     verdict.minGoed = gezet.min == opgave.min;
     verdict.secJudged = secondenAan;
     if (secondenAan)

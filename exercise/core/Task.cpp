@@ -1,18 +1,13 @@
 #include "exercise/core/Task.h"
 
+#include "clock/core/TimeUnits.h"
 #include "exercise/core/RandomSource.h"
 
 namespace {
 
-constexpr int hoursOnTwelveHourDial = 12;
-constexpr int hoursOnTwentyFourHourDial = 24;
-constexpr int minutesPerHour = 60;
-constexpr int secondsPerMinute = 60;
-constexpr int firstAfternoonHour = 12;
-
 int drawHour(bool vierentwintigUren, int vorigOpgaveUur, RandomSource &random)
 {
-    const int range = vierentwintigUren ? hoursOnTwentyFourHourDial : hoursOnTwelveHourDial;
+    const int range = vierentwintigUren ? Tijd::UrenPerDag : Tijd::UrenOpWijzerplaat;
     int uur = 0;
     do {
         uur = random.below(range);
@@ -24,9 +19,9 @@ int drawHour(bool vierentwintigUren, int vorigOpgaveUur, RandomSource &random)
 int drawMinute(Niveau niveau, RandomSource &random)
 {
     const int stap = niveauRij(niveau).minutenStap;
-    if (stap >= minutesPerHour)
+    if (stap >= Tijd::MinutenPerUur)
         return 0;
-    return stap * random.below(minutesPerHour / stap);
+    return stap * random.below(Tijd::MinutenPerUur / stap);
 }
 
 } // namespace
@@ -37,7 +32,7 @@ Opgave trekOpgave(const TaakInstellingen &instellingen, int vorigOpgaveUur, Rand
     opgave.uur = drawHour(instellingen.vierentwintigUren, vorigOpgaveUur, random);
     opgave.min = drawMinute(instellingen.niveau, random);
     if (instellingen.secondenAan && niveauRij(instellingen.niveau).seconden)
-        opgave.sec = random.below(secondsPerMinute);
+        opgave.sec = random.below(Tijd::SecondenPerMinuut);
 
     // Drawn first and dropped afterwards, so the draws do not depend on the notation. Before
     // the first start there is no notation yet, and nothing is dropped.
@@ -54,6 +49,6 @@ QString voorMiddagNaMiddagText(int opgaveUur, bool vierentwintigUren)
 {
     if (!vierentwintigUren)
         return {};
-    return opgaveUur >= firstAfternoonHour ? QStringLiteral("In de namiddag")
+    return opgaveUur >= Tijd::MiddagUur ? QStringLiteral("In de namiddag")
                                            : QStringLiteral("In de voormiddag");
 }

@@ -1,0 +1,12 @@
+#pragma once
+// The units a clock counts in, named once for every rule that converts between them.
+
+namespace Tijd {
+constexpr int UrenOpWijzerplaat = 12; // one round of the hour hand; 0 o'clock reads as 12 on it
+constexpr int MiddagUur = 12;         // the first hour of the afternoon
+constexpr int UrenPerDag = 24;
+constexpr int MinutenPerUur = 60;
+constexpr int SecondenPerMinuut = 60;
+constexpr int SecondenPerUur = SecondenPerMinuut * MinutenPerUur;
+constexpr int MsPerSeconde = 1000;
+} // namespace Tijd
