@@ -1,6 +1,7 @@
 // The main window's own controls: the settings group, the score panel, the face and the foot.
 #include "app/Pictures.h"
 #include "app/Unit1.h"
+#include "clock/core/FaceGeometry.h"
 
 namespace {
 constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
@@ -17,8 +18,8 @@ QList<int> markOrder()
 {
     QList<int> order;
     for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < 60; ++i)
-            if ((i % 5 == 0) == (pass == 0))
+        for (int i = 0; i < AantalMerken; ++i)
+            if (isUurMerk(i) == (pass == 0))
                 order << i;
     return order;
 }
@@ -70,14 +71,13 @@ void TForm1::bouwKlok()
 
 void TForm1::bouwMerken()
 {
-    static const char *const cijfers[12] = {"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
     // The numerals first, so the dots beside them stay on top and are never cut off.
     for (int i : markOrder()) {
-        const bool uurMerk = i % 5 == 0;
+        const bool uurMerk = isUurMerk(i);
         const QByteArray name = "M" + QByteArray::number(i);
         const QSize size = !uurMerk ? QSize(9, 17) : (i == 0 || i == 55) ? QSize(45, 20)
                                    : i == 50 ? QSize(41, 16) : QSize(37, 20);
-        const QString text = uurMerk ? QString::fromLatin1(cijfers[i / 5]) : QStringLiteral("*");
+        const QString text = uurMerk ? uurCijfer(i / MerkenPerUur) : QStringLiteral("*");
         const Look look{Theme::font(uurMerk ? UurMerkHoogte : StipHoogte), Kleur::Zwart, SysColor::ActiveBorder};
         auto *merk = Make::staticText(this, name.constData(), QRect(QPoint(), size), text, look, QStringLiteral("Verdeelschaal van de  klok"));
         merk->setCursor(Qt::PointingHandCursor);

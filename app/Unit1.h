@@ -9,6 +9,7 @@
 #include "app/Controls.h"
 #include "clock/core/Clock.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
 #include "clock/core/HandRules.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/RandomSource.h"
@@ -46,7 +47,7 @@ public:
     Run run;
     Oefening oefening;
     AftelToestand aftellen;
-    QList<ClickLabel *> MinuutMerken = QList<ClickLabel *>(60);
+    QList<ClickLabel *> MinuutMerken = QList<ClickLabel *>(AantalMerken);
 
     // Controls on the window.
     ClickLabel *Image4 = nullptr;

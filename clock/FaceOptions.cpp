@@ -4,21 +4,17 @@
 #include "clock/core/FaceGeometry.h"
 
 namespace {
-constexpr int Uurmerken = 12;
-const char *const CijferTeksten[Uurmerken] = {"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
-const char *const RomeinseTeksten[Uurmerken] = {"XII", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI"};
-const char *const Ring = "O";
-
-bool isUurMerk(int i) { return i % 5 == 0; }
+const char *const RomeinseTeksten[Tijd::UrenOpWijzerplaat] = {"XII", "I", "II",  "III", "IV", "V",
+                                                              "VI",  "VII", "VIII", "IX", "X", "XI"};
 }
 
 void TForm1::CijfersClick()
 {
-    for (int uur = 0; uur < Uurmerken; ++uur) {
-        const char *tekst = Cijfers->isChecked() ? CijferTeksten[uur]
-                            : Punten->isChecked() ? Ring
-                                                  : RomeinseTeksten[uur];
-        MinuutMerken[qsizetype(uur) * 5]->setText(QString::fromLatin1(tekst));
+    for (int uur = 0; uur < Tijd::UrenOpWijzerplaat; ++uur) {
+        const QString tekst = Cijfers->isChecked() ? uurCijfer(uur)
+                              : Punten->isChecked() ? QStringLiteral("O")
+                                                    : QString::fromLatin1(RomeinseTeksten[uur]);
+        MinuutMerken[merkVanUur(uur)]->setText(tekst);
     }
 }
 

@@ -88,11 +88,11 @@ void TForm1::TekenMinutenwijzer(int m)
 
 void TForm1::TekenUurwijzer(int h)
 {
-    MarkeerMerk(klok.StandUur * 5, 0);
+    MarkeerMerk(merkVanUur(klok.StandUur), 0);
     UurWijzerKnop->hide();
     tekenLijn(klok.UurEindpunt, SysColor::ActiveBorder, UrenPen);
-    if (h > 11)
-        h -= 12;
+    if (h >= Tijd::UrenOpWijzerplaat)
+        h -= Tijd::UrenOpWijzerplaat;
     klok.GezetUur = h;
     const FaceGeometry g{klok.MiddenX, klok.MiddenY, klok.Straal};
     const double a = hourHandAngle(h, klok.StandMin, WijzerCorrectie->isChecked());
@@ -101,7 +101,7 @@ void TForm1::TekenUurwijzer(int h)
     tekenLijn(klok.UurEindpunt, kleurVan(beeld.kleur), UrenPen);
     klok.StandUur = quint16(h);
     zetKnop(UurWijzerKnop, pointOnClock(g, a, klok.Straal - UrenKnop), beeld.knop);
-    MarkeerMerk(h * 5, 1);
+    MarkeerMerk(merkVanUur(h), 1);
 }
 
 void TForm1::TekenSecondenwijzer(int s)

@@ -7,7 +7,6 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 constexpr double GradenPerStap = 6.0;
 constexpr double GradenPerMinuutCorrectie = 0.5;
-constexpr int StappenPerUur = 5;
 
 constexpr int StraalMarge = 100;
 constexpr int CijferInspringing = 10;
@@ -57,10 +56,15 @@ QPoint pointOnClock(const FaceGeometry &g, double angle, int distance)
 
 double hourHandAngle(int hour0to11, int standMin, bool correctie)
 {
-    double angle = positionAngle(StappenPerUur * hour0to11);
+    double angle = positionAngle(merkVanUur(hour0to11));
     if (correctie)
         angle -= (Pi / 180.0) * (standMin * GradenPerMinuutCorrectie);
     return angle;
+}
+
+QString uurCijfer(int uur)
+{
+    return QString::number(uur == 0 ? Tijd::UrenOpWijzerplaat : uur);
 }
 
 QList<QPoint> placeMarks(const FaceGeometry &g, const QStringList &captions)
@@ -72,8 +76,8 @@ QList<QPoint> placeMarks(const FaceGeometry &g, const QStringList &captions)
         if (captions[i] == QStringLiteral("*")) {
             offset = dotOffset(i);
             distance = g.straal - StipInspringing;
-        } else if (i % StappenPerUur == 0) {
-            offset = CijferOffsets[i / StappenPerUur];
+        } else if (isUurMerk(i)) {
+            offset = CijferOffsets[i / MerkenPerUur];
         }
         corners[i] = pointOnClock(g, positionAngle(i), distance) - offset;
     }

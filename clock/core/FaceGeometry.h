@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "clock/core/TimeUnits.h"
+
 #include <vector>
 
 struct FaceGeometry
@@ -24,7 +26,13 @@ struct FaceGeometry
 constexpr int NominaalKaderBreedte = 6;
 constexpr int NominaalKaderHoogte = 22;
 
+// One mark per minute; every fifth is an hour's numeral.
 constexpr int AantalMerken = 60;
+constexpr int MerkenPerUur = AantalMerken / Tijd::UrenOpWijzerplaat;
+constexpr bool isUurMerk(int merk) { return merk % MerkenPerUur == 0; }
+constexpr int merkVanUur(int uur) { return uur * MerkenPerUur; }
+// The plain numeral of an hour on the dial: 0 o'clock reads 12.
+QString uurCijfer(int uur);
 
 // Hand lengths (centre to end) as offsets below the radius.
 constexpr int SecondenLengte = 23;
