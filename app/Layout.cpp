@@ -77,7 +77,7 @@ void TForm1::bouwMerken()
         const QByteArray name = "M" + QByteArray::number(i);
         const QSize size = !uurMerk ? QSize(9, 17) : (i == 0 || i == 55) ? QSize(45, 20)
                                    : i == 50 ? QSize(41, 16) : QSize(37, 20);
-        const QString text = uurMerk ? uurCijfer(i / MerkenPerUur) : QStringLiteral("*");
+        const QString text = uurMerk ? QString::number(Tijd::gelezenUur(i / MerkenPerUur)) : QStringLiteral("*");
         const Look look{Theme::font(uurMerk ? UurMerkHoogte : StipHoogte), Kleur::Zwart, SysColor::ActiveBorder};
         auto *merk = Make::staticText(this, name.constData(), QRect(QPoint(), size), text, look, QStringLiteral("Verdeelschaal van de  klok"));
         merk->setCursor(Qt::PointingHandCursor);

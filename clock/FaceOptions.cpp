@@ -11,7 +11,7 @@ const char *const RomeinseTeksten[Tijd::UrenOpWijzerplaat] = {"XII", "I", "II", 
 void TForm1::CijfersClick()
 {
     for (int uur = 0; uur < Tijd::UrenOpWijzerplaat; ++uur) {
-        const QString tekst = Cijfers->isChecked() ? uurCijfer(uur)
+        const QString tekst = Cijfers->isChecked() ? QString::number(Tijd::gelezenUur(uur))
                               : Punten->isChecked() ? QStringLiteral("O")
                                                     : QString::fromLatin1(RomeinseTeksten[uur]);
         MinuutMerken[merkVanUur(uur)]->setText(tekst);

@@ -91,8 +91,7 @@ void TForm1::TekenUurwijzer(int h)
     MarkeerMerk(merkVanUur(klok.StandUur), 0);
     UurWijzerKnop->hide();
     tekenLijn(klok.UurEindpunt, SysColor::ActiveBorder, UrenPen);
-    if (h >= Tijd::UrenOpWijzerplaat)
-        h -= Tijd::UrenOpWijzerplaat;
+    h = Tijd::wijzerUur(h);
     klok.GezetUur = h;
     const FaceGeometry g{klok.MiddenX, klok.MiddenY, klok.Straal};
     const double a = hourHandAngle(h, klok.StandMin, WijzerCorrectie->isChecked());

@@ -1,6 +1,7 @@
 // Judging the answer: OK scores it and draws the next task; "?" held shows right and wrong
 // in green and red and puts the task's time on the hands until it is released.
 #include "app/Unit1.h"
+#include "clock/core/TimeUnits.h"
 #include "exercise/core/Judging.h"
 
 namespace {
@@ -37,7 +38,7 @@ void TForm1::controleerGetypt(const Opgave &opgave)
             veld->setText(QStringLiteral("0"));
     const TypedVerdict oordeel = judgeTyped(UurInvoerVeld->text(), MinInvoerVeld->text(), SecInvoerVeld->text(), opgave, oefening.NotatieStijl);
     const struct { bool judged; bool fout; int juist; bool *vlag; } delen[] = {
-        {true, oordeel.uurFout, verwachtUur(opgave.uur), &oefening.UurFout},
+        {true, oordeel.uurFout, Tijd::gelezenUur(opgave.uur), &oefening.UurFout},
         {oordeel.judgedMin, oordeel.minFout, opgave.min, &oefening.MinFout},
         {oordeel.judgedSec, oordeel.secFout, opgave.sec, &oefening.SecFout},
     };

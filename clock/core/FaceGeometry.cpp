@@ -62,11 +62,6 @@ double hourHandAngle(int hour0to11, int standMin, bool correctie)
     return angle;
 }
 
-QString uurCijfer(int uur)
-{
-    return QString::number(uur == 0 ? Tijd::UrenOpWijzerplaat : uur);
-}
-
 QList<QPoint> placeMarks(const FaceGeometry &g, const QStringList &captions)
 {
     QList<QPoint> corners(AantalMerken);

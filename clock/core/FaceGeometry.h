@@ -31,8 +31,6 @@ constexpr int AantalMerken = 60;
 constexpr int MerkenPerUur = AantalMerken / Tijd::UrenOpWijzerplaat;
 constexpr bool isUurMerk(int merk) { return merk % MerkenPerUur == 0; }
 constexpr int merkVanUur(int uur) { return uur * MerkenPerUur; }
-// The plain numeral of an hour on the dial: 0 o'clock reads 12.
-QString uurCijfer(int uur);
 
 // Hand lengths (centre to end) as offsets below the radius.
 constexpr int SecondenLengte = 23;

@@ -18,8 +18,7 @@ int stepTowards(int position, int target, int last)
 
 bool animationStep(HandAnimation &anim, int opgaveMin, int opgaveSec)
 {
-    if (anim.doelUur > LaatsteUur)
-        anim.doelUur -= Tijd::UrenOpWijzerplaat;
+    anim.doelUur = Tijd::wijzerUur(anim.doelUur);
     anim.uur = stepTowards(anim.uur, anim.doelUur, LaatsteUur);
     anim.min = stepTowards(anim.min, opgaveMin, LaatsteMinuut);
     anim.sec = stepTowards(anim.sec, opgaveSec, LaatsteMinuut);

@@ -9,4 +9,9 @@ constexpr int MinutenPerUur = 60;
 constexpr int SecondenPerMinuut = 60;
 constexpr int SecondenPerUur = SecondenPerMinuut * MinutenPerUur;
 constexpr int MsPerSeconde = 1000;
+
+// The hour the hour hand points at: an afternoon hour folds onto the morning's.
+constexpr int wijzerUur(int uur) { return uur >= UrenOpWijzerplaat ? uur - UrenOpWijzerplaat : uur; }
+// An hour as it is read and typed: 0 o'clock is 12.
+constexpr int gelezenUur(int uur) { return uur == 0 ? UrenOpWijzerplaat : uur; }
 } // namespace Tijd

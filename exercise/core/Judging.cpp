@@ -58,11 +58,6 @@ std::optional<qint32> LeesGetal(const QString &text)
     return static_cast<qint32>(value);
 }
 
-int verwachtUur(int opgaveUur)
-{
-    return opgaveUur == 0 ? Tijd::UrenOpWijzerplaat : opgaveUur;
-}
-
 bool TypedVerdict::juist() const
 {
     return !uurFout && !minFout && !secFout;
@@ -72,7 +67,7 @@ TypedVerdict judgeTyped(const QString &uur, const QString &min, const QString &s
                         const Opgave &opgave, Notatie notatieStijl)
 {
     TypedVerdict verdict;
-    verdict.uurFout = !matches(uur, verwachtUur(opgave.uur));
+    verdict.uurFout = !matches(uur, Tijd::gelezenUur(opgave.uur)); // 12 for the task hour 0, on both dials
     verdict.judgedMin = beoordeeltMinuten(notatieStijl);
     verdict.judgedSec = beoordeeltSeconden(notatieStijl);
     if (verdict.judgedMin)

@@ -11,9 +11,6 @@
 // allowed. Anything else, or a value outside 32 bits, does not read.
 std::optional<qint32> LeesGetal(const QString &text);
 
-// The learner types 12 for the task hour 0, on both dials.
-int verwachtUur(int opgaveUur);
-
 struct TypedVerdict
 {
     bool uurFout = false;

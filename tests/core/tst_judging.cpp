@@ -1,3 +1,4 @@
+#include "clock/core/TimeUnits.h"
 #include "exercise/core/Judging.h"
 
 #include <QTest>
@@ -94,7 +95,7 @@ void TestJudging::expectedHour()
     QFETCH(int, opgaveUur);
     QFETCH(int, expected);
 
-    QCOMPARE(verwachtUur(opgaveUur), expected);
+    QCOMPARE(Tijd::gelezenUur(opgaveUur), expected);
 }
 
 void TestJudging::hands_data()
