@@ -22,13 +22,8 @@ case ${1:-} in
   *) echo "usage: $0 [--ci]" >&2; exit 2 ;;
 esac
 
-readonly qt_version=6.4.2
-readonly qt_debian=6.4.2+dfsg-10
-readonly cache_root=/var/cache/tikara
+source scripts/qt-source.sh
 readonly qt=$cache_root/qt-$qt_version-mingw-static
-readonly sums="4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e  qt6-base_6.4.2+dfsg.orig.tar.xz
-d1a2621b1acb1606db7274ccdb96654564cea04af836c5b86da94e150714d16c  qt6-base_6.4.2+dfsg-10.debian.tar.xz
-1b4b5c8610a553d4211fa81e268b1a3b0a6339ae5444fdb7e60d7616da651970  qt6-base_6.4.2+dfsg-10.dsc"
 # Only what the program and its tests use: Core, Gui, Widgets, Test, the windows and offscreen
 # platforms. Debian's source lacks wintab.h, so tablet events are off; direct2d stays at its
 # default, as the DirectWrite font database does not link without it.
@@ -39,47 +34,15 @@ readonly qt_options=(
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
   -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_fontconfig=OFF -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
 )
-step() { printf '\n=== %s (%s)\n' "$1" "$(date +%T)"; }
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-
 # What the cache was built from and how; a cache with another stamp is built again.
 stamp() {
   printf '%s\n' "$qt_debian" "${qt_options[@]}"
   sha256sum packaging/windows/mingw-w64-x86_64.cmake | cut -d' ' -f1
 }
 
-fetch_qt_source() {
-  local work=$1 apt=$1/apt
-  mkdir -p "$apt/lists/partial"
-  echo "deb-src http://deb.debian.org/debian bookworm main" >"$apt/sources.list"
-  # A private apt configuration: this machine's own sources and lists stay as they are.
-  local private=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o Debug::NoLocking=1)
-  mkdir -p "$apt/cache/archives/partial"
-  apt-get "${private[@]}" -qq update
-  (cd "$work" && apt-get "${private[@]}" -qq source --download-only "qt6-base=$qt_debian" 2>/dev/null)
-  (cd "$work" && sha256sum --quiet -c - <<<"$sums")
-  # Unpacking applies Debian's patches, the security fixes among them.
-  (cd "$work" && dpkg-source --no-check -x "qt6-base_$qt_debian.dsc" qtbase >/dev/null)
-}
-
-build_static_qt() {
-  local work=$cache_root/work
-  rm -rf "$work" "$qt"
-  mkdir -p "$work" "$qt"
-  fetch_qt_source "$work"
-  # Qt's own toolchain file loads this one again for the program, so it lives beside Qt.
-  cp packaging/windows/mingw-w64-x86_64.cmake "$qt/"
-  cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    "${qt_options[@]}" >"$work/configure.log" 2>&1 || { tail -40 "$work/configure.log"; exit 1; }
-  ninja -C "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; exit 1; }
-  ninja -C "$work/build" install >/dev/null
-  stamp >"$qt/tikara-stamp"
-  rm -rf "$work"
-}
+# Qt's own toolchain file loads this one again for the program, so it lives beside Qt.
+prepare_qt_prefix() { cp packaging/windows/mingw-w64-x86_64.cmake "$qt/"; }
+prepare_qt_source() { :; }
 
 # A Wine prefix of the build's own, with Liberation fonts in its Fonts folder: Wine has neither
 # Arial nor MS Sans Serif, and the program falls back to Liberation Sans as on Linux. Wine hands
@@ -101,17 +64,8 @@ wine_prefix() {
 
 step "set-up"
 scripts/install-deps.sh --tests --windows
-"${as_root[@]}" mkdir -p "$cache_root"
-"${as_root[@]}" chown "$(id -u):$(id -g)" "$cache_root"
-
-step "static Qt $qt_version for Windows in $qt"
-if [ -f "$qt/tikara-stamp" ] && [ "$(cat "$qt/tikara-stamp")" = "$(stamp)" ]; then
-  echo "complete, reused"
-else
-  started=$SECONDS
-  build_static_qt
-  echo "built in $(((SECONDS - started) / 60)) min"
-fi
+own_cache_root
+reuse_or_build_qt "$qt" Windows -DCMAKE_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake" "${qt_options[@]}"
 
 step "icon tool for this machine"
 cmake --preset default >/dev/null

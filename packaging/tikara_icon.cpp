@@ -1,6 +1,7 @@
-// Writes the program's clock icon as a Windows icon file, for the resource of tikara.exe:
-//   tikara_icon OUT.ico
-// Each size is stored as a PNG picture, which Windows reads in icons since Vista.
+// Writes the program's clock icon, for the builds that cannot draw it themselves:
+//   tikara_icon OUT.ico         a Windows icon file, for the resource of tikara.exe; each size
+//                               is stored as a PNG picture, which Windows reads since Vista
+//   tikara_icon OUT.png SIZE    one picture of SIZE pixels, for the web page and its manifest
 #include "app/Pictures.h"
 
 #include <QBuffer>
@@ -8,6 +9,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 constexpr int Sizes[] = {16, 24, 32, 48, 256};
@@ -50,12 +52,16 @@ QByteArray iconFile()
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tikara_icon OUT.ico\n");
+    const bool ico = argc == 2;
+    const int size = argc == 3 ? std::atoi(argv[2]) : 0;
+    if (!ico && (size < 16 || size > 1024)) {
+        std::fprintf(stderr, "usage: tikara_icon OUT.ico | tikara_icon OUT.png SIZE (16-1024)\n");
         return 2;
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly) || out.write(iconFile()) < 0) {
+    const bool written = out.open(QIODevice::WriteOnly)
+                         && (ico ? out.write(iconFile()) >= 0 : clockIcon(size).save(&out, "PNG"));
+    if (!written) {
         std::fprintf(stderr, "tikara_icon: cannot write %s\n", argv[1]);
         return 1;
     }
