@@ -1,12 +1,15 @@
 #include "app/Theme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
+#if QT_CONFIG(thread)
 #include <QThreadPool>
+#endif
 #include <qdrawutil.h>
 #include <QStyleFactory>
 
@@ -121,6 +124,15 @@ QPalette classicPalette()
     return p;
 }
 
+// The browser offers no fonts of its own, so the page carries Liberation Sans as a resource;
+// elsewhere the folder does not exist and the system's fonts serve.
+void addBuiltInFonts()
+{
+    const QDir builtIn(QStringLiteral(":/tikara-fonts"));
+    for (const QString &file : builtIn.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(builtIn.filePath(file));
+}
+
 } // namespace
 
 QFont Theme::font(int pixels, int style, const QString &family)
@@ -139,6 +151,7 @@ void Theme::install()
     if (installed)
         return;
     installed = true;
+    addBuiltInFonts();
     // The layout was measured with narrow sans-serif metrics; keep them so every text fits.
     QFont::insertSubstitution(SansSerif, QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(Arial, QStringLiteral("Liberation Sans"));
@@ -150,5 +163,8 @@ void Theme::install()
 void Theme::loadFontsInBackground()
 {
     // The global pool keeps its thread for a while, and the application waits for it on exit.
+    // Without threads (the web page) the fonts are read when first asked for.
+#if QT_CONFIG(thread)
     QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
+#endif
 }

@@ -1,5 +1,6 @@
 // The information panel with the maker's two web sites, and the STOP picture that quits.
 #include "app/Pictures.h"
+#include "app/Platform.h"
 #include "app/Unit1.h"
 
 #include <QApplication>
@@ -113,5 +114,5 @@ void TForm1::Button4Click()
 
 void TForm1::Image4Click()
 {
-    QCoreApplication::exit(0);
+    Platform::eindig();
 }

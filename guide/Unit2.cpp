@@ -35,7 +35,11 @@ void blauwLabel(QWidget *parent, const char *name, const QRect &place, const QSt
 TForm2::TForm2(QWidget *hoofdvenster) : QWidget(hoofdvenster), m_hoofdvenster(hoofdvenster)
 {
     setObjectName(QStringLiteral("Form2"));
+    // The browser's platform has neither masked nor see-through windows; there the overlay
+    // is a masked child of the main window, which looks the same and lets clicks through.
+#ifndef Q_OS_WASM
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+#endif
     setAttribute(Qt::WA_TranslucentBackground);
     resize(OntwerpMaat);
     bouwUurLabels();
@@ -89,9 +93,14 @@ void TForm2::maakMasker()
 void TForm2::FormActivate()
 {
     const QPoint client = m_hoofdvenster->mapToGlobal(QPoint(0, 0));
-    const QPoint buitenrand = client - NominaleKaderRand;
-    setGeometry(QRect(buitenrand + QPoint(0, OnderBovenrand),
-                      m_hoofdvenster->size() + QSize(NominaalKaderBreedte, NominaalKaderHoogte)));
+    const QPoint buitenrand = client - NominaleKaderRand + QPoint(0, OnderBovenrand);
+    const QSize maat = m_hoofdvenster->size() + QSize(NominaalKaderBreedte, NominaalKaderHoogte);
+    if (isWindow()) {
+        setGeometry(QRect(buitenrand, maat));
+    } else {
+        setGeometry(QRect(m_hoofdvenster->mapFromGlobal(buitenrand), maat));
+        raise();
+    }
 }
 
 bool TForm2::event(QEvent *event)

@@ -2,7 +2,8 @@
 // The Hulpjes overlay: a frameless window that stays on top of the clock and shows only
 // its blue hour labels, quarter words and violet arrows. Everything else of it is cut away
 // by a window mask made from its own ink, so the clock shows through and clicks there reach
-// the window beneath, with or without a compositor.
+// the window beneath, with or without a compositor. In the web page it is a masked child of
+// the main window instead, the browser's platform having no masked windows.
 #include <QLabel>
 #include <QWidget>
 

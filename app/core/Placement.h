@@ -8,3 +8,7 @@
 #include <QSize>
 
 QPoint windowPlace(const QRect &available, const QSize &window);
+
+// The scale at which a window of this size just fits the area whole, larger or smaller than 1:
+// the page fills the browser's window with it.
+qreal fitScale(const QSize &available, const QSize &window);

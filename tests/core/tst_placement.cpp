@@ -9,6 +9,8 @@ class TestPlacement : public QObject
 private slots:
     void windowPlace_data();
     void windowPlace();
+    void fitScale_data();
+    void fitScale();
 };
 
 void TestPlacement::windowPlace_data()
@@ -32,6 +34,27 @@ void TestPlacement::windowPlace()
     QFETCH(QPoint, expected);
 
     QCOMPARE(::windowPlace(available, QSize(799, 620)), expected);
+}
+
+void TestPlacement::fitScale_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<qreal>("expected");
+
+    QTest::addRow("exactly_the_window") << QSize(799, 620) << 1.0;
+    QTest::addRow("chromebook_1366x768_height_rules") << QSize(1366, 768) << 768.0 / 620;
+    QTest::addRow("ipad_1024x768_height_rules") << QSize(1024, 768) << 768.0 / 620;
+    QTest::addRow("ipad_upright_width_rules") << QSize(768, 1024) << 768.0 / 799;
+    QTest::addRow("phone_scaled_down") << QSize(390, 664) << 390.0 / 799;
+    QTest::addRow("no_area_yet_keeps_scale_1") << QSize(0, 0) << 1.0;
+}
+
+void TestPlacement::fitScale()
+{
+    QFETCH(QSize, available);
+    QFETCH(qreal, expected);
+
+    QCOMPARE(::fitScale(available, QSize(799, 620)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPlacement)
