@@ -93,14 +93,20 @@ void TForm2::maakMasker()
 void TForm2::FormActivate()
 {
     const QPoint client = m_hoofdvenster->mapToGlobal(QPoint(0, 0));
-    const QPoint buitenrand = client - NominaleKaderRand + QPoint(0, OnderBovenrand);
+    const QPoint linksBoven = client - NominaleKaderRand + QPoint(0, OnderBovenrand);
     const QSize maat = m_hoofdvenster->size() + QSize(NominaalKaderBreedte, NominaalKaderHoogte);
     if (isWindow()) {
-        setGeometry(QRect(buitenrand, maat));
+        setGeometry(QRect(linksBoven, maat));
     } else {
-        setGeometry(QRect(m_hoofdvenster->mapFromGlobal(buitenrand), maat));
+        setGeometry(QRect(m_hoofdvenster->mapFromGlobal(linksBoven), maat));
         raise();
     }
+}
+
+void TForm2::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit gesloten();
 }
 
 bool TForm2::event(QEvent *event)

@@ -18,8 +18,13 @@ public:
 
     void FormActivate();
 
+signals:
+    // Closed by the window manager (its close button, Alt+F4), not by the Hulpjes button.
+    void gesloten();
+
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void bouwUurLabels();

@@ -21,6 +21,7 @@ private slots:
     void init();
     void cleanup();
     void buttonToggles();
+    void closedByWindowManager();
     void linesUpWithFace();
     void staysUntilShownAgain();
     void activationLinesUpAgain();
@@ -74,6 +75,21 @@ void TestOverlay::buttonToggles()
     QTest::mouseClick(form().Button1, Qt::LeftButton);
     QCOMPARE(overlay(), first);
     QVERIFY(first->isVisible());
+}
+
+// Alt+F4 or the window manager's close button on the overlay: the button follows, and the
+// program goes on.
+void TestOverlay::closedByWindowManager()
+{
+    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    QVERIFY(overlay()->close());
+    QVERIFY(overlay()->isHidden());
+    QVERIFY(form().isVisible());
+    QCOMPARE(form().Button1->text(), QStringLiteral("Hulpjes Aan"));
+
+    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    QVERIFY(overlay()->isVisible());
+    QCOMPARE(form().Button1->text(), QStringLiteral("Hulpjes Uit"));
 }
 
 void TestOverlay::linesUpWithFace()
