@@ -5,6 +5,9 @@
 // screenshots. The steps build on each other, so the first failure ends the run.
 'use strict';
 const { spawn } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 const { decodePng, face, same, isDark, rayCover, hourOnFace, knobCentre, count } = require('./screen.js');
 
@@ -239,6 +242,21 @@ const steps = [
     await app.pixelIs("the window's first picture", STARTER, STARTER_FACE);
     return said;
   }],
+  ['a new version replaces the old one at the next visit', async (app) => {
+    await app.page.evaluate(() => navigator.serviceWorker.ready);
+    const cached = () => app.page.evaluate(() => caches.keys());
+    const old = app.page.evaluate(() => document.body.dataset.versie);
+    const [before, versie] = [await cached(), await old];
+    // The next version: the same files under another version, as a new build names them.
+    for (const name of ['index.html', 'service-worker.js']) {
+      const file = path.join(app.folder, name);
+      fs.writeFileSync(file, fs.readFileSync(file, 'utf8').replaceAll(versie, 'volgende'));
+    }
+    await app.page.reload();
+    await app.page.waitForSelector('#laden[hidden]', { timeout: PATIENCE });
+    await app.waitFor('only the new version kept', async () => (await cached()).join() === 'tikara-volgende');
+    return `${before.join()} replaced by tikara-volgende`;
+  }],
   ['a reload with the server stopped starts the program again', async (app) => {
     await app.page.evaluate(() => navigator.serviceWorker.ready);
     await app.waitFor('the page controlled by its service worker',
@@ -307,11 +325,13 @@ async function wholeWindow(app, width, height, deviceScale) {
 }
 
 async function main() {
-  const folder = process.argv[2];
-  if (!folder) {
+  if (!process.argv[2]) {
     console.error('usage: node page.test.js FOLDER');
     return 2;
   }
+  // A copy is served, as a later step puts a new version in its place.
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'tikara-web-'));
+  fs.cpSync(process.argv[2], folder, { recursive: true });
   const server = spawn(process.env.PYTHON3 || 'python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder]);
   const port = await new Promise((resolve, reject) => {
     server.stdout.on('data', d => { const m = /port (\d+)/.exec(d.toString()); if (m) resolve(m[1]); });
@@ -323,7 +343,7 @@ async function main() {
            '--disable-sync', '--disable-quic', '--enable-unsafe-swiftshader', '--use-angle=swiftshader'] });
   let passed = 0, failed = 0;
   const app = new Page(await browser.newPage());
-  Object.assign(app, { browser, url: `http://127.0.0.1:${port}/`, requests: [], stopServer: () => server.kill() });
+  Object.assign(app, { browser, folder, url: `http://127.0.0.1:${port}/`, requests: [], stopServer: () => server.kill() });
   app.page.on('request', r => app.requests.push(r.url()));
   app.page.on('pageerror', e => console.log(`page error: ${e.message}`));
   try {
@@ -346,6 +366,7 @@ async function main() {
   } finally {
     await browser.close();
     server.kill();
+    fs.rmSync(folder, { recursive: true, force: true });
   }
   console.log(`${passed} passed, ${failed} failed`);
   return failed ? 1 : 0;
