@@ -78,6 +78,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove)
         HelpMouseMove(watched);
+    WijzerKnopSlepen(watched, event);
     const bool antwoordVeld = watched == UurInvoerVeld || watched == MinInvoerVeld || watched == SecInvoerVeld;
     if (event->type() == QEvent::ToolTip && antwoordVeld && !m_veldTipsAan)
         return true;

@@ -170,6 +170,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -208,6 +209,8 @@ private:
     void MinuutMerkMouseMove(int i);
     void M0Click();
     void RichtGekozenWijzer();
+    void WijzerNaarPunt(QPoint punt, bool neerleggen);
+    void WijzerKnopSlepen(const QObject *watched, const QEvent *event);
 
     // Exercises.
     void DigitaalAnaloogClick();

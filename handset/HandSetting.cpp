@@ -1,6 +1,12 @@
 // Setting the hands with the mouse: a press on a knob picks a hand up, the hand points at
-// each mark the pointer passes, and a click on a mark puts it down.
+// each mark the pointer passes, and a click on a mark puts it down. Forgiving, for fingers
+// and children: a click or tap beside a mark counts as one on the nearest mark the hand may
+// take, and a knob dragged over the ring of marks puts its hand down where it is let go.
 #include "app/Unit1.h"
+
+#include "handset/core/MarkRules.h"
+
+#include <QMouseEvent>
 
 namespace {
 constexpr int MinutenPerUur = 5;
@@ -60,6 +66,39 @@ void TForm1::RichtGekozenWijzer()
     default:
         break;
     }
+}
+
+void TForm1::WijzerNaarPunt(QPoint punt, bool neerleggen)
+{
+    if (zetten.ZetModus != 1)
+        return;
+    const std::optional<int> merk = merkBijPunt({klok.MiddenX, klok.MiddenY, klok.Straal}, punt, zetten.GekozenWijzer);
+    if (!merk)
+        return;
+    MinuutMerkMouseMove(*merk);
+    if (neerleggen)
+        M0Click();
+}
+
+// A press on a knob holds the pointer, so the knob hears the drag and its end. Let go on
+// the knob itself, the hand stays picked up, as after a tap.
+void TForm1::WijzerKnopSlepen(const QObject *watched, const QEvent *event)
+{
+    const bool los = event->type() == QEvent::MouseButtonRelease;
+    if (!qobject_cast<const ShapeKnob *>(watched) || (!los && event->type() != QEvent::MouseMove))
+        return;
+    const auto *muis = static_cast<const QMouseEvent *>(event);
+    if (!los && muis->buttons() == Qt::NoButton)
+        return;
+    // The knob follows its hand, so the pointer is placed by its screen position.
+    WijzerNaarPunt(mapFromGlobal(muis->globalPosition().toPoint()), los);
+}
+
+// A click on the window's own background, between the marks.
+void TForm1::mouseReleaseEvent(QMouseEvent *event)
+{
+    WijzerNaarPunt(event->position().toPoint(), true);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void TForm1::M0Click()

@@ -20,6 +20,12 @@ int stand(const TForm1 &f, int wijzer)
 {
     return wijzer == UurWijzer ? f.klok.StandUur : wijzer == MinutenWijzer ? f.klok.StandMin : f.klok.StandSec;
 }
+
+// A point on the ring of marks, at a position on the 60-step scale, in client coordinates.
+QPoint opRing(const TForm1 &f, double positie, int afstand)
+{
+    return pointOnClock({f.klok.MiddenX, f.klok.MiddenY, f.klok.Straal}, positionAngle(positie), afstand);
+}
 }
 
 class TestHandSetting : public QObject
@@ -34,6 +40,9 @@ private slots:
     void pointerTurnsPickedHand();
     void clickOnMarkPutsHandDown_data();
     void clickOnMarkPutsHandDown();
+    void knobDraggedToMark_data();
+    void knobDraggedToMark();
+    void clickBesideMarkCountsAsMark();
     void secondKnobSwitchesHands();
     void leavingTheFaceKeepsTheHandPicked();
     void clickWithNoHandPickedChangesNothing();
@@ -151,6 +160,52 @@ void TestHandSetting::clickOnMarkPutsHandDown()
     // Put down, the hand no longer follows the pointer.
     QVERIFY(pointAt(f, 40));
     QCOMPARE(stand(f, wijzer), verwachtStand);
+}
+
+void TestHandSetting::knobDraggedToMark_data()
+{
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<double>("naar"); // a position on the ring; -1: let go on the knob itself
+    QTest::addColumn<int>("verwachtStand");
+    QTest::addColumn<int>("verwachtModus");
+    QTest::addRow("minutenwijzer_naar_20") << int(MinutenWijzer) << 20.0 << 20 << 0;
+    QTest::addRow("uurwijzer_naar_37_is_7_uur") << int(UurWijzer) << 37.0 << 7 << 0;
+    QTest::addRow("losgelaten_op_de_knop_blijft_opgepakt") << int(MinutenWijzer) << -1.0 << 8 << 1;
+}
+
+// Press on the knob, drag, let go over a mark, as on a touch screen: the knob holds the
+// pointer, so every move and the release reach it.
+void TestHandSetting::knobDraggedToMark()
+{
+    QFETCH(int, wijzer);
+    QFETCH(double, naar);
+    QFETCH(int, verwachtStand);
+    QFETCH(int, verwachtModus);
+    TForm1 &f = m_form->form;
+    ShapeKnob *k = knop(f, wijzer);
+    QTest::mousePress(k, Qt::LeftButton, {}, k->rect().center());
+    // The knob follows its hand, so the pointer's place is told in screen coordinates.
+    QPoint doel = k->mapToGlobal(k->rect().center());
+    if (naar >= 0) {
+        doel = f.mapToGlobal(opRing(f, naar, f.klok.Straal - 18));
+        QMouseEvent sleep(QEvent::MouseMove, k->mapFromGlobal(doel), doel, Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(k, &sleep);
+    }
+    QMouseEvent los(QEvent::MouseButtonRelease, k->mapFromGlobal(doel), doel, Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(k, &los);
+    QCOMPARE(stand(f, wijzer), verwachtStand);
+    QCOMPARE(f.zetten.ZetModus, verwachtModus);
+}
+
+void TestHandSetting::clickBesideMarkCountsAsMark()
+{
+    TForm1 &f = m_form->form;
+    QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
+    const QPoint naast = opRing(f, 22.4, f.klok.Straal - 29);
+    QVERIFY(!f.childAt(naast)); // on the window itself, beside the mark
+    QTest::mouseClick(&f, Qt::LeftButton, {}, naast);
+    QCOMPARE(f.klok.StandMin, 22);
+    QCOMPARE(f.zetten.ZetModus, 0);
 }
 
 void TestHandSetting::secondKnobSwitchesHands()

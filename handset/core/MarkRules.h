@@ -1,0 +1,16 @@
+#pragma once
+// Which mark a point near the face counts as, for a hand picked up: the nearest mark the hand
+// may take, when the point lies on the ring of marks. A point is then always within half the
+// distance to the next such mark of the one it counts as. The hour hand takes only the twelve
+// hour marks; the minute and seconds hands take every mark.
+#include "clock/core/FaceGeometry.h"
+
+#include <QPoint>
+#include <optional>
+
+// The ring of marks, in pixels from the centre: from outside the knobs' reach to just past
+// the numerals.
+constexpr int RingBinnenOnderStraal = 30;
+constexpr int RingBuitenBovenStraal = 6;
+
+std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer);

@@ -1,0 +1,60 @@
+#include "app/core/Names.h"
+#include "handset/core/MarkRules.h"
+
+#include <QTest>
+
+// The window's face: centre (201, 289), radius 189; dots stand 171 out, numerals 179.
+class TestMarkRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void merkBijPunt_data();
+    void merkBijPunt();
+};
+
+namespace {
+const FaceGeometry Face{201, 289, 189};
+
+QPoint op(double positie, double afstand)
+{
+    const double hoek = positionAngle(positie);
+    return {int(std::lround(Face.middenX - std::sin(hoek) * afstand)),
+            int(std::lround(Face.middenY - std::cos(hoek) * afstand))};
+}
+}
+
+void TestMarkRules::merkBijPunt_data()
+{
+    QTest::addColumn<QPoint>("punt");
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<int>("merk"); // -1: no mark
+
+    QTest::addRow("on_a_dot") << op(20, 171) << int(MinutenWijzer) << 20;
+    QTest::addRow("on_a_numeral") << op(45, 179) << int(SecondenWijzer) << 45;
+    QTest::addRow("seven_pixels_beside_a_dot") << op(20, 171) + QPoint(0, 7) << int(MinutenWijzer) << 20;
+    QTest::addRow("just_short_of_halfway_to_the_next") << op(20.45, 171) << int(MinutenWijzer) << 20;
+    QTest::addRow("just_past_halfway_to_the_next") << op(20.55, 171) << int(MinutenWijzer) << 21;
+    QTest::addRow("left_of_12_wraps_to_0") << op(59.6, 175) << int(MinutenWijzer) << 0;
+    QTest::addRow("hour_hand_to_the_nearest_hour") << op(37, 171) << int(UurWijzer) << 35;
+    QTest::addRow("hour_hand_past_halfway") << op(38, 171) << int(UurWijzer) << 40;
+    QTest::addRow("hour_hand_near_12_from_the_left") << op(57.6, 171) << int(UurWijzer) << 0;
+    QTest::addRow("inner_edge_of_the_ring") << op(10, 189 - 30) << int(MinutenWijzer) << 10;
+    QTest::addRow("among_the_knobs_is_no_mark") << op(10, 124) << int(MinutenWijzer) << -1;
+    QTest::addRow("outer_edge_of_the_ring") << op(10, 189 + 6) << int(MinutenWijzer) << 10;
+    QTest::addRow("beyond_the_face_is_no_mark") << op(10, 189 + 12) << int(MinutenWijzer) << -1;
+    QTest::addRow("the_centre_is_no_mark") << QPoint(201, 289) << int(MinutenWijzer) << -1;
+}
+
+void TestMarkRules::merkBijPunt()
+{
+    QFETCH(QPoint, punt);
+    QFETCH(int, wijzer);
+    QFETCH(int, merk);
+
+    const std::optional<int> gevonden = ::merkBijPunt(Face, punt, wijzer);
+    QCOMPARE(gevonden.value_or(-1), merk);
+}
+
+QTEST_GUILESS_MAIN(TestMarkRules)
+#include "tst_markrules.moc"
