@@ -147,6 +147,8 @@ cmake_installed() { [ -x "$root/usr/local/bin/tikara" ] && cp "$root$manifest" "
 cmake_uninstalled() { while read -r f; do [ ! -e "$root$f" ] || return 1; done <"$log_dir/manifest.txt"; }
 benchmark_report() { grep -q 'start-up' "$log_dir/benchmark.log"; }
 windows_zip() { [ -s "$root$home/tikara/build-windows/tikara-2.1-windows-x64.zip" ]; }
+web_zip() { [ -s "$root$home/tikara/build-web/tikara-2.1-web.zip" ]; }
+web_benchmark() { grep -q 'within every limit' "$log_dir/web benchmark.log"; }
 
 # The README's commands, in its order.
 readme_commands() {
@@ -169,6 +171,8 @@ readme_commands() {
   step "cmake uninstall" "sudo cmake --build build-release --target uninstall" cmake_uninstalled "none of its files left"
   step "benchmark" "scripts/install-deps.sh --tests && bench/run.sh" benchmark_report "figures printed"
   step "windows" "scripts/build-windows.sh" windows_zip "the zip packed"
+  step "web" "scripts/build-web.sh" web_zip "the zip packed"
+  step "web benchmark" "bench/web.sh" web_benchmark "within every limit"
 }
 
 echo "== bootstrapping Debian 12 in $root (logs in $log_dir)"
@@ -181,6 +185,13 @@ mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 mount --bind /dev/shm "$root/dev/shm"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The machine's own certificate authorities (a proxy's, say): the root reaches the package
+# registries through the same network as the machine, npm's over HTTPS.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+  chroot "$root" update-ca-certificates >/dev/null 2>&1
+  echo "export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt" >"$root/etc/profile.d/machine-ca.sh"
+fi
 
 # A display for the window: the server's socket is in the abstract namespace, which a chroot shares.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$log_dir/display" >/dev/null 2>&1 &
