@@ -84,8 +84,9 @@ void TForm1::WijzerNaarPunt(QPoint punt, bool neerleggen)
 // the knob itself, the hand stays picked up, as after a tap.
 void TForm1::WijzerKnopSlepen(const QObject *watched, const QEvent *event)
 {
+    // Every event of every control passes here: its type is the cheap test.
     const bool los = event->type() == QEvent::MouseButtonRelease;
-    if (!qobject_cast<const ShapeKnob *>(watched) || (!los && event->type() != QEvent::MouseMove))
+    if ((!los && event->type() != QEvent::MouseMove) || !qobject_cast<const ShapeKnob *>(watched))
         return;
     const auto *muis = static_cast<const QMouseEvent *>(event);
     if (!los && muis->buttons() == Qt::NoButton)
