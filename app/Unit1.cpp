@@ -76,6 +76,9 @@ bool TForm1::standaardKnopZichtbaar() const
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool toets = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (toets && toetsGebruikt(*static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::MouseMove)
         HelpMouseMove(watched);
     WijzerKnopSlepen(watched, event);

@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextEdit>
 #include <QTimer>
 #include <memory>
@@ -170,6 +171,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -211,6 +213,8 @@ private:
     void RichtGekozenWijzer();
     void WijzerNaarPunt(QPoint punt, bool neerleggen);
     void WijzerKnopSlepen(const QObject *watched, const QEvent *event);
+    bool WijzerToets(const QKeyEvent &toets);
+    int gekozenMerk() const; // the mark the picked-up hand points at
 
     // Exercises.
     void DigitaalAnaloogClick();
@@ -243,6 +247,13 @@ private:
 
     // Enter belongs to the default button while one is shown.
     bool standaardKnopZichtbaar() const;
+
+    // Keys for every action of the mouse. A key presses a control only where a click could
+    // reach it: shown, enabled and not covered by a panel.
+    void verbindToetsen();
+    bool toetsGebruikt(const QKeyEvent &toets);
+    bool klikBereikt(const QWidget *control) const;
+    void drukOp(QWidget *control);
 
     // Help strip, overlay, info panel and quit.
     void HelpMouseMove(const QObject *control);
@@ -290,4 +301,5 @@ private:
     std::shared_ptr<RandomSource> m_random;
     QImage m_surface;
     bool m_veldTipsAan = true;
+    QPointer<QWidget> m_focusVoorInfo; // where the focus goes back to when F1's panel closes
 };

@@ -24,6 +24,7 @@ void TForm1::verbind()
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(Image4, &ClickLabel::clicked, this, &TForm1::Image4Click);
+    verbindToetsen();
 }
 
 void TForm1::verbindWijzers()

@@ -100,6 +100,9 @@ void TForm1::Image1Click()
 void TForm1::OKKnopClick()
 {
     Info->hide();
+    if (m_focusVoorInfo)
+        m_focusVoorInfo->setFocus(Qt::OtherFocusReason);
+    m_focusVoorInfo.clear();
 }
 
 void TForm1::Button3Click()

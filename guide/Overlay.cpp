@@ -25,6 +25,5 @@ void TForm1::Button1Click()
     }
     Form2->FormActivate();
     Form2->show();
-    Form2->activateWindow();
     Button1->setText(knopTekst(true));
 }

@@ -38,8 +38,11 @@ TForm2::TForm2(QWidget *hoofdvenster) : QWidget(hoofdvenster), m_hoofdvenster(ho
     // The browser's platform has neither masked nor see-through windows; there the overlay
     // is a masked child of the main window, which looks the same and lets clicks through.
 #ifndef Q_OS_WASM
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
 #endif
+    // Nothing on it can take the focus, so showing it leaves the focus where it was.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
     resize(OntwerpMaat);
     bouwUurLabels();

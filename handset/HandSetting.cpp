@@ -2,10 +2,13 @@
 // each mark the pointer passes, and a click on a mark puts it down. Forgiving, for fingers
 // and children: a click or tap beside a mark counts as one on the nearest mark the hand may
 // take, and a knob dragged over the ring of marks puts its hand down where it is let go.
+// The keys do the same: a letter presses a knob, an arrow points the hand at the next mark
+// it may take, Enter or Space clicks the mark it points at.
 #include "app/Unit1.h"
 
 #include "handset/core/MarkRules.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -100,6 +103,49 @@ void TForm1::mouseReleaseEvent(QMouseEvent *event)
 {
     WijzerNaarPunt(event->position().toPoint(), true);
     QWidget::mouseReleaseEvent(event);
+}
+
+bool TForm1::WijzerToets(const QKeyEvent &toets)
+{
+    const std::pair<int, ShapeKnob *> letters[] = {
+        {Qt::Key_U, UurWijzerKnop}, {Qt::Key_M, MinutenWijzerKnop}, {Qt::Key_S, SecondenWijzerKnop}};
+    for (const auto &[letter, knop] : letters) {
+        if (toets.key() == letter && toets.modifiers() == Qt::NoModifier && klikBereikt(knop)) {
+            emit knop->pressed();
+            return true;
+        }
+    }
+    if (zetten.ZetModus != 1)
+        return false;
+    switch (toets.key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        MinuutMerkMouseMove(merkNaStap(gekozenMerk(), zetten.GekozenWijzer, 1));
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        MinuutMerkMouseMove(merkNaStap(gekozenMerk(), zetten.GekozenWijzer, -1));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        M0Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+int TForm1::gekozenMerk() const
+{
+    switch (zetten.GekozenWijzer) {
+    case UurWijzer:
+        return merkVanUur(klok.StandUur % 12);
+    case SecondenWijzer:
+        return klok.StandSec;
+    default:
+        return klok.StandMin;
+    }
 }
 
 void TForm1::M0Click()

@@ -4,6 +4,18 @@
 
 #include <cmath>
 
+namespace {
+int stapVan(int wijzer)
+{
+    return wijzer == UurWijzer ? MerkenPerUur : 1;
+}
+
+int rondDeKlok(long merk)
+{
+    return int((merk % AantalMerken + AantalMerken) % AantalMerken);
+}
+}
+
 std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer)
 {
     const double dx = punt.x() - g.middenX;
@@ -14,7 +26,12 @@ std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer)
     // Position 0 straight up, running clockwise, as the marks stand: one position per step of
     // the marks' angle.
     const double positie = std::atan2(dx, dy) / -positionAngle(1);
-    const int stap = wijzer == UurWijzer ? MerkenPerUur : 1;
-    const long merk = std::lround(positie / stap) * stap;
-    return int((merk % AantalMerken + AantalMerken) % AantalMerken);
+    const int stap = stapVan(wijzer);
+    return rondDeKlok(std::lround(positie / stap) * stap);
+}
+
+int merkNaStap(int merk, int wijzer, int richting)
+{
+    const int stap = stapVan(wijzer);
+    return rondDeKlok(long(merk / stap + richting) * stap);
 }

@@ -14,3 +14,8 @@ constexpr int RingBinnenOnderStraal = 30;
 constexpr int RingBuitenBovenStraal = 6;
 
 std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer);
+
+// The mark a picked-up hand moves to on one arrow key: the next mark it may take, one minute
+// for the minute and seconds hands and one hour for the hour hand, round past the 12 either way.
+// richting: +1 clockwise, -1 back.
+int merkNaStap(int merk, int wijzer, int richting);

@@ -11,6 +11,8 @@ class TestMarkRules : public QObject
 private slots:
     void merkBijPunt_data();
     void merkBijPunt();
+    void merkNaStap_data();
+    void merkNaStap();
 };
 
 namespace {
@@ -54,6 +56,32 @@ void TestMarkRules::merkBijPunt()
 
     const std::optional<int> gevonden = ::merkBijPunt(Face, punt, wijzer);
     QCOMPARE(gevonden.value_or(-1), merk);
+}
+
+void TestMarkRules::merkNaStap_data()
+{
+    QTest::addColumn<int>("merk");
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<int>("richting");
+    QTest::addColumn<int>("naar");
+
+    QTest::addRow("minute_hand_one_minute_on") << 20 << int(MinutenWijzer) << 1 << 21;
+    QTest::addRow("seconds_hand_one_second_back") << 20 << int(SecondenWijzer) << -1 << 19;
+    QTest::addRow("minute_hand_past_the_12") << 59 << int(MinutenWijzer) << 1 << 0;
+    QTest::addRow("minute_hand_back_past_the_12") << 0 << int(MinutenWijzer) << -1 << 59;
+    QTest::addRow("hour_hand_one_hour_on") << 35 << int(UurWijzer) << 1 << 40;
+    QTest::addRow("hour_hand_back_past_the_12") << 0 << int(UurWijzer) << -1 << 55;
+    QTest::addRow("hour_hand_between_marks_counts_from_its_hour") << 37 << int(UurWijzer) << 1 << 40;
+}
+
+void TestMarkRules::merkNaStap()
+{
+    QFETCH(int, merk);
+    QFETCH(int, wijzer);
+    QFETCH(int, richting);
+    QFETCH(int, naar);
+
+    QCOMPARE(::merkNaStap(merk, wijzer, richting), naar);
 }
 
 QTEST_GUILESS_MAIN(TestMarkRules)

@@ -13,6 +13,8 @@ private slots:
     void namesControls();
     void everyControlWithTipIsNamed();
     void tabWalksAnswerFields();
+    void keysPressControls_data();
+    void keysPressControls();
 };
 
 static QString accessibleName(QWidget *w)
@@ -77,6 +79,53 @@ void TestAccessibility::tabWalksAnswerFields()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
+}
+
+void TestAccessibility::keysPressControls_data()
+{
+    QTest::addColumn<QList<QKeyCombination>>("toetsen");
+    QTest::addColumn<QString>("zichtbaar");
+    QTest::addColumn<QString>("verborgen");
+    QTest::addColumn<QString>("focus");
+    const QKeyCombination altD = Qt::ALT | Qt::Key_D, enter = Qt::Key_Return;
+    QTest::addRow("alt_d_opens_the_choice_panel") << QList{altD} << "KeuzePaneel" << "" << "UrenAan";
+    QTest::addRow("alt_a_opens_the_choice_panel") << QList{Qt::ALT | Qt::Key_A} << "KeuzePaneel" << "" << "UrenAan";
+    QTest::addRow("alt_t_goes_back") << QList{altD, Qt::ALT | Qt::Key_T} << "DigitaalAnaloog" << "KeuzePaneel" << "";
+    QTest::addRow("alt_o_stops_the_exercise") << QList{altD, enter, Qt::ALT | Qt::Key_O} << "DigitaalAnaloog" << "ADOefening" << "";
+    QTest::addRow("alt_i_shows_the_settings") << QList{altD, enter, Qt::ALT | Qt::Key_I} << "WijzerCorrectie" << "ADKnop1" << "";
+    QTest::addRow("alt_h_shows_the_overlay_keeping_the_focus") << QList{Qt::ALT | Qt::Key_H} << "Form2" << "" << "";
+    QTest::addRow("f1_opens_the_info_panel") << QList{QKeyCombination(Qt::Key_F1)} << "Info" << "" << "OKKnop";
+    QTest::addRow("tab_stays_in_the_info_panel")
+        << QList{QKeyCombination(Qt::Key_F1), QKeyCombination(Qt::Key_Tab), QKeyCombination(Qt::Key_Tab)}
+        << "Info" << "" << "Button4";
+    QTest::addRow("enter_closes_the_info_panel") << QList{QKeyCombination(Qt::Key_F1), enter} << "" << "Info" << "";
+    QTest::addRow("alt_m_enters_the_timer_field") << QList{Qt::ALT | Qt::Key_M} << "" << "" << "TimerMinuten";
+    QTest::addRow("alt_s_starts_the_countdown") << QList{Qt::ALT | Qt::Key_M, QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_Tab), Qt::ALT | Qt::Key_S}
+                                               << "Panel8" << "Startknop" << "";
+    QTest::addRow("a_hidden_start_is_not_pressed") << QList{Qt::ALT | Qt::Key_S} << "" << "Panel8" << "";
+}
+
+// Each key presses its control as a click would, and the overlay never takes the focus.
+void TestAccessibility::keysPressControls()
+{
+    QFETCH(QList<QKeyCombination>, toetsen);
+    QFETCH(QString, zichtbaar);
+    QFETCH(QString, verborgen);
+    QFETCH(QString, focus);
+    WindowFixture::Window window;
+    TForm1 &f = window.form;
+    QVERIFY(WindowFixture::showActive(f));
+    for (QKeyCombination toets : toetsen) {
+        QWidget *doel = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+        QTest::keyClick(doel, toets.key(), toets.keyboardModifiers());
+    }
+    if (!zichtbaar.isEmpty())
+        QVERIFY(f.findChild<QWidget *>(zichtbaar)->isVisible());
+    if (!verborgen.isEmpty())
+        QVERIFY(f.findChild<QWidget *>(verborgen)->isHidden());
+    if (!focus.isEmpty())
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(QApplication::activeWindow(), &f);
 }
 
 QTEST_MAIN(TestAccessibility)

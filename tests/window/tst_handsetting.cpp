@@ -43,6 +43,8 @@ private slots:
     void knobDraggedToMark_data();
     void knobDraggedToMark();
     void clickBesideMarkCountsAsMark();
+    void keysSetHands_data();
+    void keysSetHands();
     void secondKnobSwitchesHands();
     void leavingTheFaceKeepsTheHandPicked();
     void clickWithNoHandPickedChangesNothing();
@@ -50,6 +52,7 @@ private slots:
     void knobPressWhileChoosingChangesNothing_data();
     void knobPressWhileChoosingChangesNothing();
     void nextTaskKeepsHandPicked();
+    void questionMarkPassesPickedHandToHourHand_data();
     void questionMarkPassesPickedHandToHourHand();
 
 private:
@@ -197,6 +200,34 @@ void TestHandSetting::knobDraggedToMark()
     QCOMPARE(f.zetten.ZetModus, verwachtModus);
 }
 
+void TestHandSetting::keysSetHands_data()
+{
+    QTest::addColumn<QList<int>>("toetsen");
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<int>("verwachtStand");
+    QTest::addColumn<int>("verwachtModus");
+    QTest::addRow("m_pakt_de_minutenwijzer_pijlen_enter_legt_neer")
+        << QList<int>{Qt::Key_M, Qt::Key_Right, Qt::Key_Up, Qt::Key_Return} << int(MinutenWijzer) << 10 << 0;
+    QTest::addRow("u_en_pijl_terug_een_uur_spatie_legt_neer")
+        << QList<int>{Qt::Key_U, Qt::Key_Left, Qt::Key_Space} << int(UurWijzer) << 9 << 0;
+    QTest::addRow("uurwijzer_voorbij_de_12") << QList<int>{Qt::Key_U, Qt::Key_Right, Qt::Key_Right} << int(UurWijzer) << 0 << 1;
+    QTest::addRow("s_pakt_de_secondenwijzer") << QList<int>{Qt::Key_S, Qt::Key_Down} << int(SecondenWijzer) << 29 << 1;
+    QTest::addRow("pijlen_zonder_opgepakte_wijzer_doen_niets") << QList<int>{Qt::Key_Right} << int(MinutenWijzer) << 8 << 0;
+}
+
+void TestHandSetting::keysSetHands()
+{
+    QFETCH(QList<int>, toetsen);
+    QFETCH(int, wijzer);
+    QFETCH(int, verwachtStand);
+    QFETCH(int, verwachtModus);
+    TForm1 &f = m_form->form;
+    for (int toets : toetsen)
+        pressKey(f, Qt::Key(toets));
+    QCOMPARE(stand(f, wijzer), verwachtStand);
+    QCOMPARE(f.zetten.ZetModus, verwachtModus);
+}
+
 void TestHandSetting::clickBesideMarkCountsAsMark()
 {
     TForm1 &f = m_form->form;
@@ -292,13 +323,29 @@ void TestHandSetting::nextTaskKeepsHandPicked()
 }
 
 // "?" puts the task on the hands one by one and ends with the hour hand picked.
+void TestHandSetting::questionMarkPassesPickedHandToHourHand_data()
+{
+    QTest::addColumn<bool>("f2");
+    QTest::addRow("muis") << false;
+    QTest::addRow("f2_ingedrukt_gehouden") << true;
+}
+
 void TestHandSetting::questionMarkPassesPickedHandToHourHand()
 {
+    QFETCH(bool, f2);
     TForm1 &f = m_form->form;
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
     QVERIFY(pointAt(f, 20));
-    QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
-    QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    if (f2) {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+        QTest::keyPress(focus, Qt::Key_F2);
+        QVERIFY(f.oefening.ToonControle);
+        QTest::keyRelease(focus, Qt::Key_F2);
+    } else {
+        QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
+        QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
+    }
+    QVERIFY(!f.oefening.ToonControle);
     QCOMPARE(f.zetten.ZetModus, 1);
     QCOMPARE(f.zetten.GekozenWijzer, int(UurWijzer));
     QVERIFY(handIn(f, f.klok.UurEindpunt, Yellow));
