@@ -20,6 +20,7 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
     // The surface has the screen's own pixels, so the hands stay sharp on a scaled screen.
     m_surface.setDevicePixelRatio(devicePixelRatioF());
     m_surface.fill(SysColor::ActiveBorder);
+    installeerToegang();
     bouwVenster();
     for (QWidget *w : findChildren<QWidget *>()) {
         if (!w->toolTip().isEmpty())

@@ -284,7 +284,16 @@ private:
     void verbindWijzers();
     void verbindOefening();
     void verbindAftellen();
+    static void installeerToegang();
     void geefToegankelijkeNamen();
+
+    // What a screen reader is told: the hands as they stand, and a notification after OK,
+    // "?", a new task and time-up.
+    void vertelWijzers();
+    void meld(const QString &tekst);
+    QString opgaveWoorden() const;
+    QString oordeelVoorlezen() const;
+    QString uitslagVoorlezen() const;
 
     void controleerGetypt(const Opgave &opgave);
     void controleerWijzers(const Opgave &opgave);
@@ -301,5 +310,7 @@ private:
     std::shared_ptr<RandomSource> m_random;
     QImage m_surface;
     bool m_veldTipsAan = true;
+    QWidget *m_wijzerplaat = nullptr; // the face in words, for a screen reader only
+    QWidget *m_melding = nullptr;     // the notification a screen reader reads out
     QPointer<QWidget> m_focusVoorInfo; // where the focus goes back to when F1's panel closes
 };

@@ -68,6 +68,7 @@ void TForm1::tekenWijzers(const Wijzerstand &stand)
     TekenSecondenwijzer(stand.sec);
     TekenMinutenwijzer(stand.min);
     TekenUurwijzer(stand.uur);
+    vertelWijzers();
 }
 
 void TForm1::TekenMinutenwijzer(int m)

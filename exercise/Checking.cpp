@@ -83,6 +83,7 @@ void TForm1::ADOkKnopClick()
         return;
     oefening.UurFout = oefening.MinFout = oefening.SecFout = false;
     ControleerAntwoord();
+    const QString oordeel = oordeelVoorlezen();
     oefening.BehaaldePunten += oefening.OpgaveJuist;
     oefening.MaximumPunten += 1;
     ToonPunten();
@@ -97,12 +98,14 @@ void TForm1::ADOkKnopClick()
         ADOkKnopMouseDown();
     }
     NieuweOpgave();
+    meld(QStringLiteral("%1 %2 op %3. %4").arg(oordeel, Label6->text(), Label8->text(), opgaveWoorden()));
 }
 
 void TForm1::ADControleKnopMouseDown()
 {
     oefening.ToonControle = true;
     ControleerAntwoord();
+    meld(oordeelVoorlezen());
     // The task's time goes onto the hands one hand at a time, as if the learner set them.
     zetten.GekozenWijzer = SecondenWijzer;
     tekenWijzers({klok.StandUur, klok.StandMin, oefening.OpgaveSec});

@@ -98,6 +98,7 @@ void TForm1::KeuzePaneelOkKnopClick()
     ADControleKnop->setVisible(VraagtekenAan->isChecked());
     WisPunten();
     NieuweOpgave();
+    meld(opgaveWoorden());
 }
 
 // Back to the choice panel; the exercise, its notation and the score stay.

@@ -89,6 +89,7 @@ void TForm1::ToonUitslag()
     Label49->setText(procent ? QString::number(oefening.MaximumPunten) : QString());
     Label51->setText(procent.value_or(QString()));
     gebeurt(RunEvent::TijdOm);
+    meld(uitslagVoorlezen());
     if (Form2 && Form2->isVisible()) {
         Form2->hide();
         Button1->setText(QStringLiteral("Hulpjes Aan"));

@@ -14,7 +14,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core)
 for option in "$@"; do
   case $option in
-    --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3) ;;
+    --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3 at-spi2-core python3-pyatspi dbus-daemon) ;;
     --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
     --dev) packages+=(clang clang-tidy clazy) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build dpkg-dev xz-utils fonts-liberation2) ;;
