@@ -257,10 +257,25 @@ void TForm1::meld(const QString &tekst)
     m_melding->show();
 }
 
+// The hand a key moved, and where it stands now.
+void TForm1::meldWijzer()
+{
+    const int i = zetten.GekozenWijzer == UurWijzer ? 0 : zetten.GekozenWijzer == MinutenWijzer ? 1 : 2;
+    const int standen[] = {klok.StandUur, klok.StandMin, klok.StandSec};
+    meld(QStringLiteral("%1 %2%3").arg(knoppen().at(i)->accessibleName(),
+                                       wijzerWoorden(zetten.GekozenWijzer, standen[i], klok.StandMin, WijzerCorrectie->isChecked()),
+                                       zetten.ZetModus == 1 ? QString() : QStringLiteral(", neergelegd")));
+}
+
 QString TForm1::opgaveWoorden() const
 {
-    if (run.OefenType == DigitaalNaarAnaloog)
-        return QStringLiteral("Zet de klok op ") + tekstVan(Panel5) + QLatin1Char('.');
+    if (run.OefenType == DigitaalNaarAnaloog) {
+        QStringList delen;
+        for (int i = 0; i < 3; ++i)
+            if (!antwoordVelden().at(i)->isHidden())
+                delen.append(antwoordVelden().at(i)->text() + QLatin1Char(' ') + veldNamen().at(i)->text().toLower());
+        return QStringLiteral("Zet de klok op ") + delen.join(QLatin1Char(' ')) + QLatin1Char('.');
+    }
     const bool correctie = WijzerCorrectie->isChecked();
     const QString dagdeel = VoorMiddagNaMiddag->text().simplified();
     return QStringLiteral("Lees de klok: ")

@@ -291,6 +291,7 @@ private:
     // "?", a new task and time-up.
     void vertelWijzers();
     void meld(const QString &tekst);
+    void meldWijzer();
     QString opgaveWoorden() const;
     QString oordeelVoorlezen() const;
     QString uitslagVoorlezen() const;

@@ -112,6 +112,7 @@ bool TForm1::WijzerToets(const QKeyEvent &toets)
     for (const auto &[letter, knop] : letters) {
         if (toets.key() == letter && toets.modifiers() == Qt::NoModifier && klikBereikt(knop)) {
             emit knop->pressed();
+            meldWijzer();
             return true;
         }
     }
@@ -121,19 +122,21 @@ bool TForm1::WijzerToets(const QKeyEvent &toets)
     case Qt::Key_Right:
     case Qt::Key_Up:
         MinuutMerkMouseMove(merkNaStap(gekozenMerk(), zetten.GekozenWijzer, 1));
-        return true;
+        break;
     case Qt::Key_Left:
     case Qt::Key_Down:
         MinuutMerkMouseMove(merkNaStap(gekozenMerk(), zetten.GekozenWijzer, -1));
-        return true;
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         M0Click();
-        return true;
+        break;
     default:
         return false;
     }
+    meldWijzer();
+    return true;
 }
 
 int TForm1::gekozenMerk() const

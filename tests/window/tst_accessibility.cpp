@@ -109,6 +109,9 @@ void TestAccessibility::keysPressControls_data()
     QTest::addRow("alt_m_enters_the_timer_field") << QList{Qt::ALT | Qt::Key_M} << "" << "" << "TimerMinuten";
     QTest::addRow("alt_s_starts_the_countdown") << QList{Qt::ALT | Qt::Key_M, QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_Tab), Qt::ALT | Qt::Key_S}
                                                << "Panel8" << "Startknop" << "";
+    QTest::addRow("alt_s_from_the_answer_field")
+        << QList{Qt::ALT | Qt::Key_M, QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_Tab), Qt::ALT | Qt::Key_A, enter, Qt::ALT | Qt::Key_S}
+        << "Panel8" << "Startknop" << "UurInvoerVeld";
     QTest::addRow("a_hidden_start_is_not_pressed") << QList{Qt::ALT | Qt::Key_S} << "" << "Panel8" << "";
 }
 
