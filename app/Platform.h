@@ -8,7 +8,8 @@ class QWidget;
 
 namespace Platform {
 // Before the main window is built: in the page the program's scale is set so that a window
-// of this outer size fills the browser's window whole. The desktop keeps its own scale.
+// of this outer size fills the browser's window whole. The desktop keeps its own scale where
+// the window with its frame fits the screen, and lowers it where it does not.
 void kiesSchaal(const QSize &venster);
 
 // After it is shown: in the page the window is scaled again and centred whenever the

@@ -3,6 +3,7 @@
 // script shows the end screen when STOP is clicked.
 #include "app/Platform.h"
 
+#include "app/Schaal.h"
 #include "app/core/Placement.h"
 
 #include <QBackingStore>
@@ -11,7 +12,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
-#include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
 
 #include <emscripten/val.h>
@@ -19,22 +19,16 @@
 namespace {
 QSize s_venster;
 
-// Qt's public API sets a scale only before start-up; the browser's window changes size
-// later, so the per-screen factor is set as Qt's own tests do.
-void schaalNaar(QScreen *scherm)
+void schaalNaar()
 {
-    const QSize css = scherm->handle()->geometry().size();
-    const qreal schaal = fitScale(css, s_venster);
-    if (!qFuzzyCompare(QHighDpiScaling::factor(scherm), schaal))
-        QHighDpiScaling::setScreenFactor(scherm, schaal);
+    Schaal::kies([](const QScreen &scherm, qreal) { return fitScale(Schaal::schermPixels(scherm), s_venster); });
 }
 }
 
 void Platform::kiesSchaal(const QSize &venster)
 {
     s_venster = venster;
-    if (QScreen *scherm = QGuiApplication::primaryScreen())
-        schaalNaar(scherm);
+    schaalNaar();
 }
 
 void Platform::volgScherm(QWidget &venster)
@@ -45,7 +39,7 @@ void Platform::volgScherm(QWidget &venster)
     // Qt 6.4 tells a window nothing when the scale of its screen changes: its place in the
     // browser's pixels and its picture are set anew here, and the whole window is drawn again.
     const auto plaats = [scherm, &venster] {
-        schaalNaar(scherm);
+        schaalNaar();
         // The window's own size, not what Qt made of it: Qt keeps a window's size in the
         // browser's pixels when the scale changes.
         const QRect logisch(windowPlace(scherm->geometry(), s_venster), s_venster);

@@ -1,5 +1,7 @@
 #include "app/Theme.h"
 
+#include "app/core/FocusRing.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -15,7 +17,8 @@
 
 namespace {
 
-// The classic desktop's metrics and group box, and tooltips after half a second.
+// The classic desktop's metrics and group box, tooltips after half a second, and a focus ring
+// that can be seen on every background.
 class TikaraStyle final : public QProxyStyle
 {
 public:
@@ -74,11 +77,81 @@ public:
                      box->state & State_Enabled, box->text, QPalette::WindowText);
     }
 
+    // A focused button, check box or radio button looks as it does without the focus, plus the
+    // ring. The ring shows where the style showed its own, faint mark: on a focused button (the
+    // one Enter presses) and, once the keyboard has moved the focus, on a check box or radio button.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (!button || !(element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionButton plain = *button;
+        plain.state &= ~State_HasFocus;
+        // The focus makes a button the one Enter presses, which the style would mark as well.
+        plain.features &= ~QStyleOptionButton::DefaultButton;
+        QProxyStyle::drawControl(element, &plain, painter, widget);
+        const bool pushButton = element == CE_PushButton;
+        if (!(button->state & State_HasFocus) || !(pushButton || button->state & State_KeyboardFocusChange))
+            return;
+        const QColor around = button->palette.color(QPalette::Window);
+        if (pushButton)
+            drawRing(painter, button->rect, faceColour(plain, widget), around);
+        else
+            drawRing(painter, subElementRect(element == CE_CheckBox ? SE_CheckBoxFocusRect : SE_RadioButtonFocusRect,
+                                             button, widget), around, around);
+    }
+
+    // An edit field shows the ring over its frame whenever it has the focus: the typing goes there.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+        if (!frame || element != PE_FrameLineEdit) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionFrame plain = *frame;
+        plain.state &= ~State_HasFocus;
+        QProxyStyle::drawPrimitive(element, &plain, painter, widget);
+        if (frame->state & State_HasFocus)
+            drawRing(painter, frame->rect, frame->palette.color(QPalette::Base), frame->palette.color(QPalette::Window));
+    }
+
 private:
+    // The style paints a button's face lighter and paler than the palette's colour, and a
+    // gradient: its middle is what the ring's inner line lies beside.
+    QColor faceColour(QStyleOptionButton button, const QWidget *widget) const
+    {
+        QImage face(button.rect.size(), QImage::Format_RGB32);
+        QPainter painter(&face);
+        button.rect = face.rect();
+        QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &button, &painter, widget);
+        return face.pixelColor(face.rect().center());
+    }
+
     static constexpr int IndicatorSize = 13;
     static constexpr int IndicatorGap = 4;
     static constexpr int CaptionIndent = 8;
     static constexpr int CaptionPadding = 2;
+    static constexpr QRgb RgbMask = 0xFFFFFF;
+
+    // Two lines just inside the rectangle, each black or white, whichever stands out from the
+    // colour beside it: the outer one from the surroundings, the inner one from the control.
+    static void drawRing(QPainter *painter, const QRect &rect, const QColor &inside, const QColor &outside)
+    {
+        drawLine(painter, rect, outside);
+        drawLine(painter, rect.adjusted(1, 1, -1, -1), inside);
+    }
+
+    static void drawLine(QPainter *painter, const QRect &rect, const QColor &beside)
+    {
+        const QColor ink = QColor::fromRgb(ringColour(beside.rgb() & RgbMask));
+        for (const QRect &part : QRegion(rect).subtracted(rect.adjusted(1, 1, -1, -1)))
+            painter->fillRect(part, ink);
+    }
 
     // With or without a caption, the frame starts half a line down, so nested group boxes
     // line up.

@@ -31,7 +31,7 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
     geefToegankelijkeNamen();
     FormCreate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(windowPlace(screen->availableGeometry(), size()));
+        move(windowPlace(screen->availableGeometry(), size() + FrameAllowance));
 }
 
 // Closing the window still moves the focus after this object's members are gone; no control

@@ -31,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tikara.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window asks for Arial and Times New Roman, which Liberation stands in for; shlibdeps cannot see fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The scale is set through Qt's private API (app/Schaal.cpp), which holds for the one Qt version
+# the program was built with: Debian's Qt says which through qt6-base-abi.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-base-abi (= ${Qt6_VERSION})")
 include(CPack)

@@ -11,7 +11,7 @@
 # apt's own output goes to a log that is shown only when a step fails.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev fonts-liberation fonts-dejavu-core)
+packages=(build-essential cmake qt6-base-dev qt6-base-private-dev fonts-liberation fonts-dejavu-core)
 for option in "$@"; do
   case $option in
     --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3 at-spi2-core python3-pyatspi dbus-daemon) ;;

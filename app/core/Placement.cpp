@@ -14,3 +14,10 @@ qreal fitScale(const QSize &available, const QSize &window)
         return 1;
     return std::min(qreal(available.width()) / window.width(), qreal(available.height()) / window.height());
 }
+
+qreal lowerScaleToFit(qreal scale, const QSize &available, const QSize &window)
+{
+    if (window.isEmpty() || available.isEmpty())
+        return scale;
+    return std::min(scale, fitScale(available, window));
+}

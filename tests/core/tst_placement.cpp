@@ -11,6 +11,8 @@ private slots:
     void windowPlace();
     void fitScale_data();
     void fitScale();
+    void lowerScaleToFit_data();
+    void lowerScaleToFit();
 };
 
 void TestPlacement::windowPlace_data()
@@ -55,6 +57,33 @@ void TestPlacement::fitScale()
     QFETCH(qreal, expected);
 
     QCOMPARE(::fitScale(available, QSize(799, 620)), expected);
+}
+
+void TestPlacement::lowerScaleToFit_data()
+{
+    QTest::addColumn<qreal>("desktop");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<qreal>("expected");
+
+    QTest::addRow("laptop_1366x768_at_125_height_rules") << 1.25 << QSize(1366, 768) << 768.0 / 660;
+    QTest::addRow("laptop_at_200_same_as_at_125") << 2.0 << QSize(1366, 768) << 768.0 / 660;
+    QTest::addRow("taskbar_takes_its_share") << 1.25 << QSize(1366, 718) << 718.0 / 660;
+    QTest::addRow("full_hd_at_200_lowered") << 2.0 << QSize(1920, 1080) << 1080.0 / 660;
+    QTest::addRow("full_hd_at_125_untouched") << 1.25 << QSize(1920, 1080) << 1.25;
+    QTest::addRow("laptop_at_100_untouched") << 1.0 << QSize(1366, 728) << 1.0;
+    QTest::addRow("netbook_1024x600_below_1") << 1.0 << QSize(1024, 600) << 600.0 / 660;
+    QTest::addRow("upright_screen_width_rules") << 2.0 << QSize(1080, 1920) << 1080.0 / 815;
+    QTest::addRow("no_area_yet_untouched") << 1.5 << QSize(0, 0) << 1.5;
+}
+
+// The window with room for its frame: 815 x 660.
+void TestPlacement::lowerScaleToFit()
+{
+    QFETCH(qreal, desktop);
+    QFETCH(QSize, available);
+    QFETCH(qreal, expected);
+
+    QCOMPARE(::lowerScaleToFit(desktop, available, QSize(815, 660)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPlacement)
