@@ -59,6 +59,7 @@ void TForm1::StartknopClick()
     aftellen.vorigeMeting = m_clock->now();
     aftellen.EindTijd = aftellen.vorigeMeting.addSecs(60LL * run.aftelMinuten);
     KlokVenster->show();
+    meld(opgaveWoorden());
 }
 
 void TForm1::Timer1Timer()

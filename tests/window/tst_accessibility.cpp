@@ -15,6 +15,8 @@ private slots:
     void tabWalksAnswerFields();
     void keysPressControls_data();
     void keysPressControls();
+    void notificationsTell_data();
+    void notificationsTell();
 };
 
 static QString accessibleName(QWidget *w)
@@ -136,6 +138,44 @@ void TestAccessibility::keysPressControls()
     if (!focus.isEmpty())
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QCOMPARE(QApplication::activeWindow(), &f);
+}
+
+enum class Stap { KeuzeOk, Fout, Goed, Start, TijdOm };
+Q_DECLARE_METATYPE(Stap)
+
+void TestAccessibility::notificationsTell_data()
+{
+    QTest::addColumn<Stap>("stap");
+    QTest::addColumn<QString>("begin");
+    QTest::addRow("choice_ok_tells_the_task") << Stap::KeuzeOk << "Lees de klok: kleine wijzer ";
+    QTest::addRow("ok_tells_what_was_wrong") << Stap::Fout << "Niet goed: het uur is ";
+    QTest::addRow("ok_tells_right_the_score_and_the_next_task") << Stap::Goed << "Goed. 1 op 1. Lees de klok: ";
+    QTest::addRow("start_tells_its_new_task") << Stap::Start << "Lees de klok: ";
+    QTest::addRow("time_up_tells_the_result") << Stap::TijdOm << "De tijd is om. ";
+}
+
+// A screen reader reads the notification each time it is shown afresh.
+void TestAccessibility::notificationsTell()
+{
+    QFETCH(Stap, stap);
+    QFETCH(QString, begin);
+    WindowFixture::Window window;
+    TForm1 &f = window.form;
+    QVERIFY(WindowFixture::showActive(f));
+    WindowFixture::reach(f, WindowFixture::Stage::Running, QStringLiteral("1"));
+    auto *melding = f.findChild<QWidget *>(QStringLiteral("Melding"));
+    if (stap != Stap::KeuzeOk)
+        melding->setAccessibleName({});
+    if (stap == Stap::Fout || stap == Stap::Goed)
+        WindowFixture::answer(f, stap == Stap::Goed);
+    if (stap == Stap::Start || stap == Stap::TijdOm)
+        WindowFixture::click(f.Startknop);
+    for (int s = 0; stap == Stap::TijdOm && s <= 60; ++s) {
+        window.clock->advance(1000);
+        f.Timer1Timer();
+    }
+    QVERIFY2(melding->accessibleName().startsWith(begin), qPrintable(melding->accessibleName()));
+    QVERIFY(melding->isVisible());
 }
 
 QTEST_MAIN(TestAccessibility)
