@@ -219,6 +219,7 @@ void TForm1::geefToegankelijkeNamen()
     m_melding = new Onzichtbaar(this, "Melding", QAccessible::Notification);
     m_melding->setGeometry(0, 0, 1, 1);
     m_melding->hide();
+    vertelWijzers();
 }
 
 // Called whenever the hands are drawn, so only a change is told.

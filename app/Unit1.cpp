@@ -28,8 +28,9 @@ TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> rando
         w->installEventFilter(this);
     }
     verbind();
-    geefToegankelijkeNamen();
     FormCreate();
+    // After the face has its size and the hands their places.
+    geefToegankelijkeNamen();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(windowPlace(screen->availableGeometry(), size() + FrameAllowance));
 }

@@ -58,6 +58,8 @@ public:
         if (broken.isEmpty())
             broken = fields(f);
         if (broken.isEmpty())
+            broken = faceForReader(f);
+        if (broken.isEmpty())
             broken = animation(f, animationTick);
         if (broken.isEmpty())
             broken = countdown(f);
@@ -132,6 +134,16 @@ private:
         for (const auto &r : rows)
             if (r.value < 0 || r.value > r.last)
                 return QStringLiteral("%1 = %2, outside 0..%3").arg(QLatin1String(r.name)).arg(r.value).arg(r.last);
+        return {};
+    }
+
+    // The face a screen reader finds lies over the face.
+    static QString faceForReader(const TForm1 &f)
+    {
+        const QWidget *plaat = f.findChild<const QWidget *>(QStringLiteral("Wijzerplaat"));
+        const QRect face(f.klok.MiddenX - f.klok.Straal, f.klok.MiddenY - f.klok.Straal, 2 * f.klok.Straal, 2 * f.klok.Straal);
+        if (!plaat || plaat->geometry() != face)
+            return QStringLiteral("the face for a screen reader is not over the face");
         return {};
     }
 

@@ -202,6 +202,7 @@ QString TestStorm::storm(TForm1 &form, FixedClock &clock, quint32 seed, Reached 
 void TestStorm::coursesThatBrokeRules_data()
 {
     QTest::addColumn<QStringList>("steps");
+    QTest::addRow("face_for_a_screen_reader_made_before_the_face_had_its_size") << QStringList{"AnaloogDigitaal"};
     QTest::addRow("start_in_choice_panel_then_ok")
         << QStringList{"AnaloogDigitaal", "minutes:5", "Startknop", "KeuzePaneelOkKnop"};
     QTest::addRow("new_minutes_after_terug_during_countdown")
