@@ -233,7 +233,7 @@ void TForm1::vertelWijzers()
     if (plaat != m_wijzerplaat->accessibleName())
         m_wijzerplaat->setAccessibleName(plaat);
     const int standen[] = {klok.StandUur, klok.StandMin, klok.StandSec};
-    const int wijzers[] = {UurWijzer, MinutenWijzer, SecondenWijzer};
+    const Wijzer wijzers[] = {UurWijzer, MinutenWijzer, SecondenWijzer};
     for (int i = 0; i < 3; ++i) {
         ShapeKnob *knop = knoppen().at(i);
         const QString woorden = QStringLiteral("staat ") + wijzerWoorden(wijzers[i], standen[i], klok.StandMin, correctie);
@@ -264,7 +264,7 @@ void TForm1::meldWijzer()
     const int i = zetten.GekozenWijzer == UurWijzer ? 0 : zetten.GekozenWijzer == MinutenWijzer ? 1 : 2;
     const int standen[] = {klok.StandUur, klok.StandMin, klok.StandSec};
     meld(QStringLiteral("%1 %2%3").arg(knoppen().at(i)->accessibleName(),
-                                       wijzerWoorden(zetten.GekozenWijzer, standen[i], klok.StandMin, WijzerCorrectie->isChecked()),
+                                       wijzerWoorden(Wijzer(zetten.GekozenWijzer), standen[i], klok.StandMin, WijzerCorrectie->isChecked()),
                                        zetten.ZetModus == 1 ? QString() : QStringLiteral(", neergelegd")));
 }
 
@@ -287,13 +287,14 @@ QString TForm1::opgaveWoorden() const
 QString TForm1::oordeelVoorlezen() const
 {
     std::array<Antwoorddeel, 3> delen;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < delen.size(); ++i) {
+        const auto deel = qsizetype(i);
         if (run.OefenType == AnaloogNaarDigitaal) {
-            const EditField *veld = antwoordVelden().at(i);
+            const EditField *veld = antwoordVelden().at(deel);
             const QColor kleur = veld->palette().color(QPalette::Base);
-            delen[i] = {!veld->isHidden() && kleur != Kleur::Wit, kleur == Kleur::Rood, controles().at(i)->text()};
+            delen[i] = {!veld->isHidden() && kleur != Kleur::Wit, kleur == Kleur::Rood, controles().at(deel)->text()};
         } else {
-            const ShapeKnob *knop = knoppen().at(i);
+            const ShapeKnob *knop = knoppen().at(deel);
             delen[i] = {knop->fill() != Kleur::Wit, knop->fill() == Kleur::Rood, {}};
         }
     }

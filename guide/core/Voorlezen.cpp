@@ -20,7 +20,7 @@ QString streepjesNa(int merk)
 }
 }
 
-QString wijzerWoorden(int wijzer, int stand, int standMin, bool uurwijzerCorrectie)
+QString wijzerWoorden(Wijzer wijzer, int stand, int standMin, bool uurwijzerCorrectie)
 {
     if (wijzer != UurWijzer)
         return streepjesNa(stand % AantalMerken);

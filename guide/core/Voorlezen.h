@@ -10,7 +10,7 @@
 
 // Where one hand stands. The hour hand stands between two numerals when it follows the
 // minutes; the minute and seconds hands stand on a numeral or a number of marks past one.
-QString wijzerWoorden(int wijzer, int stand, int standMin, bool uurwijzerCorrectie);
+QString wijzerWoorden(Wijzer wijzer, int stand, int standMin, bool uurwijzerCorrectie);
 
 // The face: "kleine wijzer tussen 7 en 8, grote wijzer op 6", and the seconds hand when it shows.
 QString wijzerplaatWoorden(int uur, int min, int sec, bool uurwijzerCorrectie, bool secondenwijzer);

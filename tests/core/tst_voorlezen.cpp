@@ -42,7 +42,7 @@ void TestVoorlezen::wijzerWoorden()
     QFETCH(bool, correctie);
     QFETCH(QString, woorden);
 
-    QCOMPARE(::wijzerWoorden(wijzer, stand, standMin, correctie), woorden);
+    QCOMPARE(::wijzerWoorden(Wijzer(wijzer), stand, standMin, correctie), woorden);
 }
 
 void TestVoorlezen::wijzerplaatNoemtDeSecondenwijzerAlsHijTeZienIs()

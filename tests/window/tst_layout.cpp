@@ -411,7 +411,7 @@ void TestLayout::focusRing()
                 ++changed[focused.pixel(x, y)];
     QCOMPARE(QSet<QRgb>(changed.keyBegin(), changed.keyEnd()), QSet<QRgb>({outer.rgb(), inner.rgb()}));
     // Each colour at least half a line all round the control.
-    for (const int count : changed)
+    for (const int count : std::as_const(changed))
         QVERIFY2(count >= focused.width() + focused.height(), qPrintable(QString::number(count)));
 }
 
