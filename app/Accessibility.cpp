@@ -49,7 +49,7 @@ public:
     void doAction(const QString &actie) override
     {
         if (actie == pressAction() && isDrukbaar(object()))
-            emit static_cast<ClickLabel *>(widget())->clicked();
+            Q_EMIT static_cast<ClickLabel *>(widget())->clicked();
     }
 };
 
@@ -77,7 +77,7 @@ public:
     void doAction(const QString &actie) override
     {
         if (actie == pressAction())
-            emit static_cast<ShapeKnob *>(widget())->pressed();
+            Q_EMIT static_cast<ShapeKnob *>(widget())->pressed();
     }
 
     QVariant currentValue() const override { return object()->property(StandUren); }
@@ -91,9 +91,9 @@ public:
         auto *streep = knop->parentWidget()->findChild<ClickLabel *>(QStringLiteral("M%1").arg(merk));
         if (!knop->isVisible() || !streep)
             return;
-        emit knop->pressed();
-        emit streep->moved();
-        emit streep->clicked();
+        Q_EMIT knop->pressed();
+        Q_EMIT streep->moved();
+        Q_EMIT streep->clicked();
     }
 
     QVariant maximumValue() const override { return Tijd::UrenOpWijzerplaat; }

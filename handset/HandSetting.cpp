@@ -111,7 +111,7 @@ bool TForm1::WijzerToets(const QKeyEvent &toets)
         {Qt::Key_U, UurWijzerKnop}, {Qt::Key_M, MinutenWijzerKnop}, {Qt::Key_S, SecondenWijzerKnop}};
     for (const auto &[letter, knop] : letters) {
         if (toets.key() == letter && toets.modifiers() == Qt::NoModifier && klikBereikt(knop)) {
-            emit knop->pressed();
+            Q_EMIT knop->pressed();
             meldWijzer();
             return true;
         }

@@ -37,7 +37,7 @@ class TestFaceGeometry : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void geometry_data();
     void geometry();
     void marks_data();

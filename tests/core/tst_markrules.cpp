@@ -8,7 +8,7 @@ class TestMarkRules : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void merkBijPunt_data();
     void merkBijPunt();
     void merkNaStap_data();

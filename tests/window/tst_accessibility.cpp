@@ -8,7 +8,7 @@
 class TestAccessibility : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void namesControls_data();
     void namesControls();
     void everyControlWithTipIsNamed();

@@ -15,7 +15,7 @@ QWidget *focus()
 class TestAnswerFields : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void cleanup();
     void digitalTaskInFields_data();
     void digitalTaskInFields();

@@ -66,7 +66,7 @@ struct Input
 class TestBadInput : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void typedAnswer_data();

@@ -21,7 +21,7 @@ void typAntwoord(TForm1 &f, const QStringList &getypt)
 class TestChecking : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void cleanup();
     void typedAnswer_data();
     void typedAnswer();

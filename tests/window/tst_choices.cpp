@@ -27,7 +27,7 @@ class TestChoices : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() { m_window = std::make_unique<Window>(); }
     void cleanup() { m_window.reset(); }
 

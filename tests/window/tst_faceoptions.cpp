@@ -35,7 +35,7 @@ class TestFaceOptions : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 

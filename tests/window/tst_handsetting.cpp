@@ -31,7 +31,7 @@ QPoint opRing(const TForm1 &f, double positie, int afstand)
 class TestHandSetting : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void knobPressPicksHand_data();

@@ -37,7 +37,7 @@ void vulTimerIn(TForm1 &f, const QString &minuten)
 class TestRunControl : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void idleAtStartUp();

@@ -8,7 +8,7 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void init();
     void fontsMatchWhileLoadedInBackground_data();

@@ -90,7 +90,7 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext &context, const
 class TestStorm : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     // Stands in for the browser; the web sites are never opened for real.
     void openUrl(const QUrl &) { ++m_urlsAsked; }
 
@@ -99,7 +99,7 @@ protected:
     // window, so the same seed could take another course on a slower machine.
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void rulesHoldUnderRandomUse_data();

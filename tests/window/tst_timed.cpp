@@ -21,7 +21,7 @@ constexpr qint64 MsPerMinute = 60LL * 1000;
 class TestTimed : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void startBeginsCountdown_data();

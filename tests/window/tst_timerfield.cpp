@@ -7,7 +7,7 @@ using namespace WindowFixture;
 class TestTimerField : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void clickSavesTextAndWritesZero();
