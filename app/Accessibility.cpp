@@ -3,6 +3,10 @@
 // buttons that tell where their hand stands, the face in words, and what happens after OK,
 // "?", a new task and time-up told through a notification.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include "clock/core/FaceGeometry.h"
 #include "guide/core/Voorlezen.h"

@@ -53,13 +53,13 @@ struct Reached
     void note(const TForm1 &f)
     {
         const bool run = !f.ADOefening->isHidden();
-        digitalRun += run && f.run.OefenType == DigitaalNaarAnaloog;
-        analogRun += run && f.run.OefenType == AnaloogNaarDigitaal;
+        digitalRun += run && f.runToestand().OefenType == DigitaalNaarAnaloog;
+        analogRun += run && f.runToestand().OefenType == AnaloogNaarDigitaal;
         choosing += !f.KeuzePaneel->isHidden();
-        countdown += f.run.AftellenLoopt() && f.Timer1->isActive();
+        countdown += f.runToestand().AftellenLoopt() && f.Timer1->isActive();
         result += !f.Panel3->isHidden();
-        handPicked += f.zetten.ZetModus == 1;
-        questionHeld += f.oefening.ToonControle;
+        handPicked += f.zetToestand().ZetModus == 1;
+        questionHeld += f.oefenToestand().ToonControle;
     }
     QString summary() const
     {
