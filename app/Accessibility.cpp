@@ -3,6 +3,10 @@
 // buttons that tell where their hand stands, the face in words, and what happens after OK,
 // "?", a new task and time-up told through a notification.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include "clock/core/FaceGeometry.h"
 #include "guide/core/Voorlezen.h"
@@ -49,7 +53,7 @@ public:
     void doAction(const QString &actie) override
     {
         if (actie == pressAction() && isDrukbaar(object()))
-            emit static_cast<ClickLabel *>(widget())->clicked();
+            Q_EMIT static_cast<ClickLabel *>(widget())->clicked();
     }
 };
 
@@ -77,7 +81,7 @@ public:
     void doAction(const QString &actie) override
     {
         if (actie == pressAction())
-            emit static_cast<ShapeKnob *>(widget())->pressed();
+            Q_EMIT static_cast<ShapeKnob *>(widget())->pressed();
     }
 
     QVariant currentValue() const override { return object()->property(StandUren); }
@@ -91,9 +95,9 @@ public:
         auto *streep = knop->parentWidget()->findChild<ClickLabel *>(QStringLiteral("M%1").arg(merk));
         if (!knop->isVisible() || !streep)
             return;
-        emit knop->pressed();
-        emit streep->moved();
-        emit streep->clicked();
+        Q_EMIT knop->pressed();
+        Q_EMIT streep->moved();
+        Q_EMIT streep->clicked();
     }
 
     QVariant maximumValue() const override { return Tijd::UrenOpWijzerplaat; }

@@ -77,12 +77,12 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    emit moved();
+    Q_EMIT moved();
     QLabel::mouseMoveEvent(event);
 }
 
@@ -106,7 +106,7 @@ void ShapeKnob::paintEvent(QPaintEvent *)
 
 void ShapeKnob::mousePressEvent(QMouseEvent *)
 {
-    emit pressed();
+    Q_EMIT pressed();
 }
 
 SpeedButton::SpeedButton(QWidget *parent) : QToolButton(parent)
@@ -117,13 +117,13 @@ SpeedButton::SpeedButton(QWidget *parent) : QToolButton(parent)
 void SpeedButton::mousePressEvent(QMouseEvent *event)
 {
     QToolButton::mousePressEvent(event);
-    emit down();
+    Q_EMIT down();
 }
 
 void SpeedButton::mouseReleaseEvent(QMouseEvent *event)
 {
     QToolButton::mouseReleaseEvent(event);
-    emit up();
+    Q_EMIT up();
 }
 
 EditField::EditField(QWidget *parent) : QLineEdit(parent)
@@ -142,7 +142,7 @@ void EditField::setColors(const QColor &back, const QColor &text)
 void EditField::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 // Coming back to the window, or out of a menu, is no move into or out of the field.
@@ -156,14 +156,14 @@ void EditField::focusInEvent(QFocusEvent *event)
     QLineEdit::focusInEvent(event);
     deselect();
     if (binnenVenster(event))
-        emit entered();
+        Q_EMIT entered();
 }
 
 void EditField::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     if (binnenVenster(event))
-        emit exited();
+        Q_EMIT exited();
 }
 
 void EditField::keyPressEvent(QKeyEvent *event)

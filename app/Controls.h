@@ -57,7 +57,7 @@ class ClickLabel : public QLabel
 public:
     explicit ClickLabel(QWidget *parent);
 
-signals:
+Q_SIGNALS:
     void clicked();
     void moved();
 
@@ -75,7 +75,7 @@ public:
     void setFill(const QColor &fill);
     QColor fill() const { return m_fill; }
 
-signals:
+Q_SIGNALS:
     void pressed();
 
 protected:
@@ -93,7 +93,7 @@ class SpeedButton : public QToolButton
 public:
     explicit SpeedButton(QWidget *parent);
 
-signals:
+Q_SIGNALS:
     void down();
     void up();
 
@@ -112,7 +112,7 @@ public:
     void setEnterHandler(std::function<bool()> handler) { m_onEnter = std::move(handler); }
     void setColors(const QColor &back, const QColor &text);
 
-signals:
+Q_SIGNALS:
     void clicked();
     void entered();
     void exited();
@@ -126,6 +126,12 @@ protected:
 private:
     std::function<bool()> m_onEnter;
 };
+
+// A place as the layout gives it: left, top, width, height.
+constexpr QRect Rect(int left, int top, int width, int height)
+{
+    return {left, top, width, height};
+}
 
 namespace Make {
 // Name, place, tooltip and the behaviour every control shares.

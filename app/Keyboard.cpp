@@ -73,9 +73,9 @@ void TForm1::drukOp(QWidget *control)
     if (auto *knop = qobject_cast<QAbstractButton *>(control))
         knop->click();
     else if (auto *label = qobject_cast<ClickLabel *>(control))
-        emit label->clicked();
+        Q_EMIT label->clicked();
     else if (auto *veld = qobject_cast<EditField *>(control))
-        emit veld->clicked();
+        Q_EMIT veld->clicked();
 }
 
 // F2 goes down and up as the mouse button on "?" does; a held key's repeats are no new press.
@@ -89,9 +89,9 @@ bool TForm1::toetsGebruikt(const QKeyEvent &toets)
             return true;
         ADControleKnop->setDown(neer);
         if (neer)
-            emit ADControleKnop->down();
+            Q_EMIT ADControleKnop->down();
         else
-            emit ADControleKnop->up();
+            Q_EMIT ADControleKnop->up();
         return true;
     }
     return toets.type() == QEvent::KeyPress && !typtIn() && WijzerToets(toets);

@@ -4,8 +4,6 @@
 #include "clock/core/FaceGeometry.h"
 
 namespace {
-constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
-
 QString instellingenTip()
 {
     return QStringLiteral("Hulpmiddeltjes in analoge klok zichtbaar/onzichtbaar maken.");

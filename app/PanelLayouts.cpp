@@ -1,10 +1,9 @@
 // The panels the exercises work in: exercise, choice, result and countdown.
 #include "app/Pictures.h"
 #include "app/Unit1.h"
+#include "exercise/core/Levels.h"
 
 namespace {
-constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
-
 const QFont Klein = Theme::font(11);
 const QFont ArialVet = Theme::font(13, Theme::Bold | Theme::Italic, Theme::Arial);
 const PanelStyle ZijPaneel{SysColor::GrayText, Bevel::Lowered, Bevel::None, 2, 0, true};

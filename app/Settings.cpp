@@ -1,5 +1,7 @@
 // Hiding the settings while an exercise runs, and the score panel.
 #include "app/Unit1.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Boekhouding.h"
 
 void TForm1::VerbergInstellingen()
 {
@@ -23,7 +25,6 @@ void TForm1::ToonPunten()
 
 void TForm1::WisPunten()
 {
-    oefening.BehaaldePunten = 0;
-    oefening.MaximumPunten = 0;
+    wisScore(oefening);
     ToonPunten();
 }

@@ -2,7 +2,13 @@
 
 #include "app/core/Placement.h"
 #include "clock/core/Clock.h"
+#include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
 #include "exercise/core/RandomSource.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,10 +16,21 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+struct TForm1::Toestand
+{
+    KlokToestand klok;
+    WijzerZetten zetten;
+    Run run;
+    Oefening oefening;
+    AftelToestand aftellen;
+};
+
 TForm1::TForm1() : TForm1(std::make_shared<SystemClock>(), std::make_shared<SystemRandomSource>()) {}
 
 TForm1::TForm1(std::shared_ptr<Clock> clock, std::shared_ptr<RandomSource> random)
-    : m_clock(std::move(clock)), m_random(std::move(random)),
+    : m_toestand(std::make_unique<Toestand>()), klok(m_toestand->klok), zetten(m_toestand->zetten),
+      run(m_toestand->run), oefening(m_toestand->oefening), aftellen(m_toestand->aftellen),
+      MinuutMerken(AantalMerken), m_clock(std::move(clock)), m_random(std::move(random)),
       m_surface(QSize(ClientWidth, ClientHeight) * devicePixelRatioF(), QImage::Format_RGB32)
 {
     Theme::install();
@@ -49,7 +66,7 @@ void TForm1::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const qreal schaal = m_surface.devicePixelRatio();
     for (const QRect &r : event->region())
-        p.drawImage(r, m_surface, QRectF(QPointF(r.topLeft()) * schaal, QSizeF(r.size()) * schaal));
+        p.drawImage(r, m_surface, oppervlakStuk(r, schaal));
 }
 
 // The window is no dialog, so its default and cancel buttons are pressed here.

@@ -7,16 +7,7 @@
 // The hands are drawn outside any repaint onto an off-screen picture of the client area
 // (the surface); the paint event copies the changed part of it beneath the controls.
 #include "app/Controls.h"
-#include "clock/core/Clock.h"
-#include "clock/core/ClockState.h"
-#include "clock/core/FaceGeometry.h"
-#include "clock/core/HandRules.h"
-#include "exercise/core/ExerciseState.h"
-#include "exercise/core/RandomSource.h"
-#include "exercise/core/RunState.h"
-#include "handset/core/HandSetState.h"
 
-#include <QDateTime>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -26,7 +17,21 @@
 #include <optional>
 
 
+// The core's types, known here by name only: each window file includes the ones it uses, so
+// a change in one subsystem's core rebuilds that subsystem, not the whole window.
+class Clock;
+class RandomSource;
+struct KlokToestand;
+struct WijzerZetten;
+struct Run;
+struct Oefening;
+struct AftelToestand;
+struct Wijzerstand;
+struct WijzerStand;
 struct Opgave;
+enum class RunEvent;
+enum class Niveau;
+enum Notatie : int;
 class TForm2;
 
 class TForm1 : public QWidget
@@ -42,13 +47,27 @@ public:
 
     const QImage &surface() const { return m_surface; }
 
-    // The program's state, in the plain types of the core.
-    KlokToestand klok;
-    WijzerZetten zetten;
-    Run run;
-    Oefening oefening;
-    AftelToestand aftellen;
-    QList<ClickLabel *> MinuutMerken = QList<ClickLabel *>(AantalMerken);
+    // The program's state, in the plain types of the core: read-only from outside. Each
+    // subsystem changes its own part through its operations.
+    const KlokToestand &klokToestand() const { return klok; }
+    const WijzerZetten &zetToestand() const { return zetten; }
+    const Run &runToestand() const { return run; }
+    const Oefening &oefenToestand() const { return oefening; }
+    const AftelToestand &aftelToestand() const { return aftellen; }
+
+private:
+    // The tests' one way to put the state where a case needs it.
+    friend class TForm1Probe;
+    struct Toestand;
+    std::unique_ptr<Toestand> m_toestand;
+    KlokToestand &klok;
+    WijzerZetten &zetten;
+    Run &run;
+    Oefening &oefening;
+    AftelToestand &aftellen;
+
+public:
+    QList<ClickLabel *> MinuutMerken;
 
     // Controls on the window.
     ClickLabel *Image4 = nullptr;
@@ -202,6 +221,8 @@ private:
     void SecondenAanClick();
     void WijzerCorrectieClick();
     void VerbergMinuten();
+    void ZetKlokLoopt(bool loopt);
+    void BeginAnimatie(int doelUur);
     void ToonMinuten();
 
     // Hand setting.
@@ -213,6 +234,8 @@ private:
     void RichtGekozenWijzer();
     void WijzerNaarPunt(QPoint punt, bool neerleggen);
     void WijzerKnopSlepen(const QObject *watched, const QEvent *event);
+    void kiesWijzer(int wijzer);
+    void ZetWijzerAlsLeerling(int wijzer, const Wijzerstand &stand);
     bool WijzerToets(const QKeyEvent &toets);
     int gekozenMerk() const; // the mark the picked-up hand points at
 
@@ -222,6 +245,7 @@ private:
     void ADKnop1Click();
     void ADStopKnopClick();
     void NieuweOpgave();
+    void VergeetVorigeOpgave();
     void PlaatsVeldjes1();
     void PlaatsVeldjesVoorNotatie();
     void ZetVeldenSoort1();

@@ -1,6 +1,8 @@
 // The face options of the settings group: numerals, minute marks, 12/24-hour dial,
 // seconds hand and the hour hand's minute correction.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
 #include "clock/core/FaceGeometry.h"
 
 namespace {

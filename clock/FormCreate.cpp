@@ -1,5 +1,8 @@
 // Window creation: timers, face geometry, the marks on their circle, and the Idle state shown.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/RandomSource.h"
 #include "clock/core/FaceGeometry.h"
 
 namespace {
@@ -23,7 +26,7 @@ void TForm1::FormCreate()
     klok.MinEindpunt = QPoint(klok.MiddenX, klok.MiddenY - (klok.Straal - EersteMinuten));
     klok.UurEindpunt = QPoint(klok.MiddenX, klok.MiddenY - (klok.Straal - EersteUren));
 
-    oefening.VorigOpgaveUur = 0;
+    VergeetVorigeOpgave();
 
     QStringList captions;
     for (const ClickLabel *merk : MinuutMerken)

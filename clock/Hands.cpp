@@ -3,6 +3,12 @@
 // (clock/core/HandRules.h) for its colour and knob, draws it anew, moves its knob along and
 // moves the yellow mark highlight.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "clock/core/HandRules.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 #include "clock/core/FaceGeometry.h"
 
 #include <QPainter>
@@ -41,9 +47,8 @@ void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
         p.setPen(QPen(kleur, breedte, Qt::SolidLine, breedte == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(eind, midden);
     }
-    const int marge = breedte / 2 + 2;
     QRegion gewijzigd;
-    for (const QRect &stuk : lineCover(eind, midden, marge))
+    for (const QRect &stuk : wijzerStrook(eind, midden, breedte))
         gewijzigd += stuk;
     update(gewijzigd);
 }

@@ -1,5 +1,8 @@
 // The live clock (every second) and the hand animation towards a task's time (every 15 ms).
 #include "app/Unit1.h"
+#include "clock/core/Clock.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
 #include "clock/core/HandAnimation.h"
 #include "clock/core/TimeText.h"
 
@@ -10,6 +13,20 @@ void TForm1::ToonTijd(bool metWijzers)
     if (metWijzers) {
         tekenWijzers({tijd.hour(), tijd.minute(), tijd.second()});
     }
+}
+
+void TForm1::ZetKlokLoopt(bool loopt)
+{
+    klok.KlokLoopt = loopt;
+}
+
+// The hands set off from where they stand towards the task's hour.
+void TForm1::BeginAnimatie(int doelUur)
+{
+    klok.AnimUur = klok.StandUur;
+    klok.AnimMin = klok.StandMin;
+    klok.AnimSec = klok.StandSec;
+    klok.AnimDoelUur = doelUur;
 }
 
 void TForm1::Timer2Timer()

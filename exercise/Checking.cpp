@@ -1,7 +1,13 @@
 // Judging the answer: OK scores it and draws the next task; "?" held shows right and wrong
 // in green and red and puts the task's time on the hands until it is released.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 #include "clock/core/TimeUnits.h"
+#include "exercise/core/Boekhouding.h"
 #include "exercise/core/Judging.h"
 
 namespace {
@@ -84,8 +90,7 @@ void TForm1::ADOkKnopClick()
     oefening.UurFout = oefening.MinFout = oefening.SecFout = false;
     ControleerAntwoord();
     const QString oordeel = oordeelVoorlezen();
-    oefening.BehaaldePunten += oefening.OpgaveJuist;
-    oefening.MaximumPunten += 1;
+    scoor(oefening, oefening.OpgaveJuist == 1);
     ToonPunten();
     if (run.OefenType == AnaloogNaarDigitaal) {
         ZetVeldenSoort2();
@@ -107,12 +112,9 @@ void TForm1::ADControleKnopMouseDown()
     ControleerAntwoord();
     meld(oordeelVoorlezen());
     // The task's time goes onto the hands one hand at a time, as if the learner set them.
-    zetten.GekozenWijzer = SecondenWijzer;
-    tekenWijzers({klok.StandUur, klok.StandMin, oefening.OpgaveSec});
-    zetten.GekozenWijzer = MinutenWijzer;
-    tekenWijzers({klok.StandUur, oefening.OpgaveMin, klok.StandSec});
-    zetten.GekozenWijzer = UurWijzer;
-    tekenWijzers({oefening.OpgaveUur, klok.StandMin, klok.StandSec});
+    ZetWijzerAlsLeerling(SecondenWijzer, {klok.StandUur, klok.StandMin, oefening.OpgaveSec});
+    ZetWijzerAlsLeerling(MinutenWijzer, {klok.StandUur, oefening.OpgaveMin, klok.StandSec});
+    ZetWijzerAlsLeerling(UurWijzer, {oefening.OpgaveUur, klok.StandMin, klok.StandSec});
     PlaatsVeldjes1();
     if (oefening.NotatieStijl == NotatieUren)
         MinuutNaam->hide();

@@ -2,6 +2,10 @@
 // its next state (exercise/core/RunState.h) and does what the move entails beyond showing:
 // toonToestand shows every state as the core's table gives it, in this one place.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
+#include "exercise/core/RunState.h"
 #include "clock/core/HandRules.h"
 #include "exercise/core/Judging.h"
 
@@ -44,7 +48,7 @@ void TForm1::toonToestand()
     OKKnop1->setVisible(z.aftelklok);
     ADStopKnop->setVisible(z.stopKnop);
     Startknop->setVisible(z.startKnop);
-    klok.KlokLoopt = klokLoopt(run);
+    ZetKlokLoopt(klokLoopt(run));
     zetTimer(Timer1, run.AftellenLoopt());
     zetTimer(Timer2, liveKlokTikt(run.OefenType, z.keuzePaneel));
 }

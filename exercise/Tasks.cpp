@@ -1,6 +1,12 @@
 // Drawing and presenting a task, and the answer fields: their layout per notation, their
 // looks per exercise kind and the Enter key that moves from field to field.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
+#include "exercise/core/RandomSource.h"
+#include "exercise/core/RunState.h"
+#include "exercise/core/Boekhouding.h"
 #include "exercise/core/Task.h"
 
 namespace {
@@ -28,14 +34,8 @@ void TForm1::NieuweOpgave()
     oefening.SecFout = oefening.MinFout = oefening.UurFout = false;
     const bool vierentwintig = VierentwintigUren->isChecked();
     const Opgave opgave = trekOpgave({niveau, oefening.NotatieStijl, vierentwintig, SecondenAan->isChecked()}, oefening.VorigOpgaveUur, *m_random);
-    oefening.OpgaveUur = opgave.uur;
-    oefening.OpgaveMin = opgave.min;
-    oefening.OpgaveSec = opgave.sec;
-    klok.AnimUur = klok.StandUur;
-    klok.AnimMin = klok.StandMin;
-    klok.AnimSec = klok.StandSec;
-    klok.AnimDoelUur = oefening.OpgaveUur;
-    oefening.VorigOpgaveUur = oefening.OpgaveUur;
+    neemOpgave(oefening, opgave);
+    BeginAnimatie(oefening.OpgaveUur);
     VoorMiddagNaMiddag->setText(voorMiddagNaMiddagText(oefening.OpgaveUur, vierentwintig));
     if (run.OefenType == DigitaalNaarAnaloog) {
         VoorMiddagNaMiddag->clear();
@@ -49,6 +49,11 @@ void TForm1::NieuweOpgave()
     }
     for (QLabel *controle : controles())
         controle->clear();
+}
+
+void TForm1::VergeetVorigeOpgave()
+{
+    oefening.VorigOpgaveUur = 0;
 }
 
 void TForm1::PlaatsVeldjes1()

@@ -1,8 +1,11 @@
 // The timed exercise: minutes in the timer field, START, the countdown, the result panel
 // and RESET, the only way out once the countdown runs.
 #include "app/Unit1.h"
+#include "clock/core/Clock.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/RunState.h"
 #include "clock/core/TimeText.h"
-#include "exercise/core/Countdown.h"
+#include "exercise/core/Boekhouding.h"
 #include "exercise/core/Judging.h"
 #include "exercise/core/ResultText.h"
 #include "guide/Unit2.h"
@@ -72,23 +75,24 @@ void TForm1::AftelTik()
     if (!run.AftellenLoopt())
         return;
     const QDateTime nu = m_clock->now();
-    aftellen.EindTijd = countdownEndAfter(aftellen.EindTijd, aftellen.vorigeMeting, nu);
+    const AftelStap stap = aftelStap(aftellen, nu);
+    aftellen.EindTijd = stap.eind;
     aftellen.vorigeMeting = nu;
-    if (nu > aftellen.EindTijd) {
+    if (stap.tijdOm) {
         ToonUitslag();
         return;
     }
-    KlokVenster->setText(countdownText(nu.msecsTo(aftellen.EindTijd), QLocale()));
+    KlokVenster->setText(countdownText(stap.restMs, QLocale()));
 }
 
 // The time is up: the answer standing is judged once more, not scored, under the result.
 void TForm1::ToonUitslag()
 {
     ControleerAntwoord();
-    const std::optional<QString> procent = percentageText(oefening.BehaaldePunten, oefening.MaximumPunten, QLocale());
-    Label48->setText(procent ? QString::number(oefening.BehaaldePunten) : QString());
-    Label49->setText(procent ? QString::number(oefening.MaximumPunten) : QString());
-    Label51->setText(procent.value_or(QString()));
+    const Uitslag u = uitslag(oefening, QLocale());
+    Label48->setText(u.procent ? QString::number(u.behaald) : QString());
+    Label49->setText(u.procent ? QString::number(u.maximum) : QString());
+    Label51->setText(u.procent.value_or(QString()));
     gebeurt(RunEvent::TijdOm);
     meld(uitslagVoorlezen());
     if (Form2 && Form2->isVisible()) {

@@ -1,5 +1,6 @@
 // The help strip: a pointer move over a control writes that control's explanation.
 #include "app/Unit1.h"
+#include "exercise/core/RunState.h"
 #include "guide/core/HelpTexts.h"
 
 void TForm1::HelpMouseMove(const QObject *control)

@@ -9,8 +9,6 @@
 #include <QUrl>
 
 namespace {
-constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
-
 // The only two addresses the program ever asks the desktop to open.
 QString eersteSite()
 {

@@ -10,7 +10,6 @@
 #include <QPainter>
 
 namespace {
-constexpr QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
 constexpr QSize OntwerpMaat(797, 392);
 // The design's tool-window frame: the client area starts this far inside the outer edge.
 constexpr QPoint NominaleKaderRand(NominaalKaderBreedte / 2, NominaalKaderHoogte - NominaalKaderBreedte / 2);
@@ -109,7 +108,7 @@ void TForm2::FormActivate()
 void TForm2::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    emit gesloten();
+    Q_EMIT gesloten();
 }
 
 bool TForm2::event(QEvent *event)

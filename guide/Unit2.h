@@ -18,7 +18,7 @@ public:
 
     void FormActivate();
 
-signals:
+Q_SIGNALS:
     // Closed by the window manager (its close button, Alt+F4), not by the Hulpjes button.
     void gesloten();
 

@@ -5,41 +5,48 @@
 // The keys do the same: a letter presses a knob, an arrow points the hand at the next mark
 // it may take, Enter or Space clicks the mark it points at.
 #include "app/Unit1.h"
+#include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include "handset/core/MarkRules.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-constexpr int MinutenPerUur = 5;
-
 // The hand picked up turns yellow; the hands are drawn hour first, so the seconds hand lies on top.
-void kiesWijzer(TForm1 &f, Wijzer wijzer)
+void TForm1::kiesWijzer(int wijzer)
 {
-    if (f.run.state == RunState::Choosing)
+    if (run.state == RunState::Choosing)
         return;
-    f.zetten.ZetModus = 1;
-    f.zetten.GekozenWijzer = wijzer;
-    f.TekenUurwijzer(f.klok.StandUur);
-    f.TekenMinutenwijzer(f.klok.StandMin);
-    f.TekenSecondenwijzer(f.klok.StandSec);
+    zetten.ZetModus = 1;
+    zetten.GekozenWijzer = wijzer;
+    TekenUurwijzer(klok.StandUur);
+    TekenMinutenwijzer(klok.StandMin);
+    TekenSecondenwijzer(klok.StandSec);
 }
+
+// The hands drawn as if the learner had set this one last: "?" puts the task's time on them.
+void TForm1::ZetWijzerAlsLeerling(int wijzer, const Wijzerstand &stand)
+{
+    zetten.GekozenWijzer = wijzer;
+    tekenWijzers(stand);
 }
 
 void TForm1::UurWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, UurWijzer);
+    kiesWijzer(UurWijzer);
 }
 
 void TForm1::MinutenWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, MinutenWijzer);
+    kiesWijzer(MinutenWijzer);
 }
 
 void TForm1::SecondenWijzerKnopMouseDown()
 {
-    kiesWijzer(*this, SecondenWijzer);
+    kiesWijzer(SecondenWijzer);
 }
 
 void TForm1::MinuutMerkMouseMove(int i)
@@ -52,19 +59,20 @@ void TForm1::MinuutMerkMouseMove(int i)
 
 void TForm1::RichtGekozenWijzer()
 {
+    if (!magOpMerk(zetten.GekozenWijzer, zetten.AangewezenMinuut))
+        return;
+    const int stand = standOpMerk(zetten.GekozenWijzer, zetten.AangewezenMinuut);
     switch (zetten.GekozenWijzer) {
     case SecondenWijzer:
-        tekenWijzers({klok.StandUur, klok.StandMin, zetten.AangewezenMinuut});
+        tekenWijzers({klok.StandUur, klok.StandMin, stand});
         break;
     case MinutenWijzer:
-        tekenWijzers({klok.StandUur, zetten.AangewezenMinuut, klok.StandSec});
+        tekenWijzers({klok.StandUur, stand, klok.StandSec});
         break;
     case UurWijzer:
-        // The hour hand is only set on the twelve hour marks; mark 0 (the 12) is hour 0.
-        if (zetten.AangewezenMinuut % MinutenPerUur != 0)
-            return;
-        zetten.AangewezenMinuut /= MinutenPerUur;
-        tekenWijzers({zetten.AangewezenMinuut, klok.StandMin, klok.StandSec});
+        // The hour hand keeps its hour as the mark it points at.
+        zetten.AangewezenMinuut = stand;
+        tekenWijzers({stand, klok.StandMin, klok.StandSec});
         break;
     default:
         break;
@@ -111,7 +119,7 @@ bool TForm1::WijzerToets(const QKeyEvent &toets)
         {Qt::Key_U, UurWijzerKnop}, {Qt::Key_M, MinutenWijzerKnop}, {Qt::Key_S, SecondenWijzerKnop}};
     for (const auto &[letter, knop] : letters) {
         if (toets.key() == letter && toets.modifiers() == Qt::NoModifier && klikBereikt(knop)) {
-            emit knop->pressed();
+            Q_EMIT knop->pressed();
             meldWijzer();
             return true;
         }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The static checks over every source file, with the Clang build's compile commands (the
 # benchmark programs are not part of that build): clang-tidy's bug-prone, performance and
-# override checks (.clang-tidy), then clazy's Qt checks of levels 0 and 1. Installs Clang,
+# override checks and the Clang static analyser (.clang-tidy), then clazy's Qt checks of levels 0 and 1. Installs Clang,
 # clang-tidy and clazy first when they are missing. Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -96,3 +96,13 @@ std::vector<QRect> lineCover(QPoint a, QPoint b, int margin)
     }
     return cover;
 }
+
+std::vector<QRect> wijzerStrook(QPoint tip, QPoint midden, int pen)
+{
+    return lineCover(tip, midden, pen / 2 + 2);
+}
+
+QRectF oppervlakStuk(const QRect &venster, qreal pixelsPerPunt)
+{
+    return {QPointF(venster.topLeft()) * pixelsPerPunt, QSizeF(venster.size()) * pixelsPerPunt};
+}

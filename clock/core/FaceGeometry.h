@@ -6,6 +6,7 @@
 // exactly where it was designed.
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -70,3 +71,12 @@ QList<QPoint> placeMarks(const FaceGeometry &g, const QStringList &captions);
 // A slanting hand dirties a strip along itself instead of its whole bounding box, so fewer
 // marks beneath it are painted again at each step of a glide.
 std::vector<QRect> lineCover(QPoint a, QPoint b, int margin);
+
+// What must be painted again when a hand drawn with a pen this wide is drawn or erased: the
+// cover of the line with room for the pen and its round ends. Less would leave pieces of the
+// old hand on the screen.
+std::vector<QRect> wijzerStrook(QPoint tip, QPoint midden, int pen);
+
+// The part of the surface, in its own device pixels, that shows in a window rectangle given in
+// the window's points: the surface has the screen's pixels, pixelsPerPunt to a point.
+QRectF oppervlakStuk(const QRect &venster, qreal pixelsPerPunt);

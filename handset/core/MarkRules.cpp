@@ -30,6 +30,16 @@ std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer)
     return rondDeKlok(std::lround(positie / stap) * stap);
 }
 
+bool magOpMerk(int wijzer, int merk)
+{
+    return merk >= 0 && merk < AantalMerken && merk % stapVan(wijzer) == 0;
+}
+
+int standOpMerk(int wijzer, int merk)
+{
+    return merk / stapVan(wijzer);
+}
+
 int merkNaStap(int merk, int wijzer, int richting)
 {
     const int stap = stapVan(wijzer);

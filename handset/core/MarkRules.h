@@ -15,6 +15,12 @@ constexpr int RingBuitenBovenStraal = 6;
 
 std::optional<int> merkBijPunt(const FaceGeometry &g, QPoint punt, int wijzer);
 
+// Whether a picked-up hand may land on a mark, and where it then stands: the hour hand only
+// on the twelve hour marks, at their hour (mark 0, the 12, is hour 0); the minute and seconds
+// hands on every mark, at the mark itself.
+bool magOpMerk(int wijzer, int merk);
+int standOpMerk(int wijzer, int merk);
+
 // The mark a picked-up hand moves to on one arrow key: the next mark it may take, one minute
 // for the minute and seconds hands and one hour for the hour hand, round past the 12 either way.
 // richting: +1 clockwise, -1 back.

@@ -19,7 +19,7 @@ class TestCountdown : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void endAfterClockChange_data();
     void endAfterClockChange();
 };

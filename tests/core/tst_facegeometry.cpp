@@ -37,7 +37,7 @@ class TestFaceGeometry : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void geometry_data();
     void geometry();
     void marks_data();
@@ -49,6 +49,8 @@ private slots:
     void correctionTurnsHalfDegreePerMinute();
     void lineCoverHoldsTheHand_data();
     void lineCoverHoldsTheHand();
+    void oppervlakStuk_data();
+    void oppervlakStuk();
 };
 
 void TestFaceGeometry::geometry_data()
@@ -199,7 +201,6 @@ void TestFaceGeometry::lineCoverHoldsTheHand()
     QFETCH(int, pen);
     QFETCH(double, largestShare);
     const QPoint centre(200, 200);
-    const int margin = pen / 2 + 2;
 
     QImage image(400, 400, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -209,19 +210,39 @@ void TestFaceGeometry::lineCoverHoldsTheHand()
         p.drawLine(tip, centre);
     }
     QRegion cover;
-    for (const QRect &piece : lineCover(tip, centre, margin))
+    for (const QRect &piece : wijzerStrook(tip, centre, pen))
         cover += piece;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255) && !cover.contains(QPoint(x, y)))
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) lies outside the cover").arg(x).arg(y)));
 
-    const QRect box = QRect(tip, centre).normalized().adjusted(-margin, -margin, margin, margin);
+    // The strip against the hand's whole box with the same room around it.
+    const int room = pen / 2 + 2;
+    const QRect box = QRect(tip, centre).normalized().adjusted(-room, -room, room, room);
     qint64 coverArea = 0;
     for (const QRect &r : cover)
         coverArea += qint64(r.width()) * r.height();
     QVERIFY2(double(coverArea) <= largestShare * box.width() * box.height(),
              qPrintable(QStringLiteral("%1 of %2 pixels").arg(coverArea).arg(box.width() * box.height())));
+}
+
+void TestFaceGeometry::oppervlakStuk_data()
+{
+    QTest::addColumn<qreal>("schaal");
+    QTest::addColumn<QRectF>("stuk");
+    QTest::addRow("one_pixel_a_point") << 1.0 << QRectF(10, 20, 30, 40);
+    QTest::addRow("twice_scaled") << 2.0 << QRectF(20, 40, 60, 80);
+    QTest::addRow("a_quarter_more") << 1.25 << QRectF(12.5, 25, 37.5, 50);
+}
+
+// The picture copied to the screen is taken from the surface's own pixels: at scale 2 a
+// point is four of them, and a copy in points would show a quarter of the hands.
+void TestFaceGeometry::oppervlakStuk()
+{
+    QFETCH(qreal, schaal);
+    QFETCH(QRectF, stuk);
+    QCOMPARE(::oppervlakStuk(QRect(10, 20, 30, 40), schaal), stuk);
 }
 
 QTEST_GUILESS_MAIN(TestFaceGeometry)

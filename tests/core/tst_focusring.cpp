@@ -6,7 +6,7 @@ class TestFocusRing : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void ringStandsOut_data();
     void ringStandsOut();
 };

@@ -45,7 +45,7 @@ class TestHandAnimation : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void steps_data();
     void steps();
     void afternoonTaskHourFoldedAtFirstStep();

@@ -16,7 +16,7 @@ class TestHandRules : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void hands_data();
     void hands();
     void secondsHand_data();

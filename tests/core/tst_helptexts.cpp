@@ -7,7 +7,7 @@
 class TestHelpTexts : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void fixedTexts_data();
     void fixedTexts();
     void exerciseTexts_data();

@@ -7,7 +7,7 @@ class TestJudging : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void typed_data();
     void typed();
     void expectedHour_data();

@@ -6,7 +6,7 @@ class TestLeesGetal : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void reads_data();
     void reads();
     void rejects_data();

@@ -8,9 +8,11 @@ class TestMarkRules : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void merkBijPunt_data();
     void merkBijPunt();
+    void magOpMerk_data();
+    void magOpMerk();
     void merkNaStap_data();
     void merkNaStap();
 };
@@ -56,6 +58,31 @@ void TestMarkRules::merkBijPunt()
 
     const std::optional<int> gevonden = ::merkBijPunt(Face, punt, wijzer);
     QCOMPARE(gevonden.value_or(-1), merk);
+}
+
+void TestMarkRules::magOpMerk_data()
+{
+    QTest::addColumn<int>("wijzer");
+    QTest::addColumn<int>("merk");
+    QTest::addColumn<int>("stand"); // -1: the hand may not land there
+
+    QTest::addRow("hour_hand_on_an_hour_mark_takes_its_hour") << int(UurWijzer) << 35 << 7;
+    QTest::addRow("hour_hand_on_the_12_is_hour_0") << int(UurWijzer) << 0 << 0;
+    QTest::addRow("hour_hand_not_between_hours") << int(UurWijzer) << 36 << -1;
+    QTest::addRow("minute_hand_on_any_mark") << int(MinutenWijzer) << 36 << 36;
+    QTest::addRow("seconds_hand_on_the_last_mark") << int(SecondenWijzer) << 59 << 59;
+    QTest::addRow("no_mark_beyond_the_face") << int(MinutenWijzer) << 60 << -1;
+}
+
+void TestMarkRules::magOpMerk()
+{
+    QFETCH(int, wijzer);
+    QFETCH(int, merk);
+    QFETCH(int, stand);
+
+    QCOMPARE(::magOpMerk(wijzer, merk), stand >= 0);
+    if (stand >= 0)
+        QCOMPARE(standOpMerk(wijzer, merk), stand);
 }
 
 void TestMarkRules::merkNaStap_data()

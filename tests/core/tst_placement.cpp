@@ -6,7 +6,7 @@ class TestPlacement : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void windowPlace_data();
     void windowPlace();
     void fitScale_data();

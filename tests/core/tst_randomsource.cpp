@@ -6,7 +6,7 @@ class TestRandomSource : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void scripted_data();
     void scripted();
     void seededIsRepeatable();

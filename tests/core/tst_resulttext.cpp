@@ -6,7 +6,7 @@ class TestResultText : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void percentage_data();
     void percentage();
     void noTasksGivesNoText_data();

@@ -43,7 +43,7 @@ class TestRunState : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void transitions_data();
     void transitions();
     void shownInState_data();

@@ -33,7 +33,7 @@ class TestTask : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void levels_data();
     void levels();
     void hourNeverRepeats_data();

@@ -20,7 +20,7 @@ class TestTimeText : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void format_data();
     void format();
     void noLocaleKeepsZoneWordsOrMarker();

@@ -7,7 +7,7 @@ class TestVoorlezen : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void wijzerWoorden_data();
     void wijzerWoorden();
     void wijzerplaatNoemtDeSecondenwijzerAlsHijTeZienIs();

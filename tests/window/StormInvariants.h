@@ -28,7 +28,7 @@ struct AnimationCourse
 
     static AnimationCourse of(const TForm1 &f)
     {
-        return {f.klok.AnimUur, f.klok.AnimMin, f.klok.AnimSec, f.klok.AnimDoelUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec};
+        return {f.klokToestand().AnimUur, f.klokToestand().AnimMin, f.klokToestand().AnimSec, f.klokToestand().AnimDoelUur, f.oefenToestand().OpgaveMin, f.oefenToestand().OpgaveSec};
     }
     bool operator==(const AnimationCourse &o) const
     {
@@ -74,7 +74,7 @@ private:
         for (const auto &[a, b] : exclusive)
             if (shown(a) && shown(b))
                 return QStringLiteral("%1 and %2 both shown").arg(a->objectName(), b->objectName());
-        if (shown(f.ADOefening) && f.run.OefenType == GeenOefening)
+        if (shown(f.ADOefening) && f.runToestand().OefenType == GeenOefening)
             return QStringLiteral("ADOefening shown while OefenType is 0");
         if (!shown(f.ADKnop1))
             return {};
@@ -87,7 +87,7 @@ private:
     // What shows is the visibility table's row for the run state the window is in.
     static QString shownAsTable(const TForm1 &f)
     {
-        const Zichtbaar z = zichtbaar(f.run);
+        const Zichtbaar z = zichtbaar(f.runToestand());
         QList<std::pair<const QWidget *, bool>> rows = {
             {f.DigitaalAnaloog, z.starters}, {f.AnaloogDigitaal, z.starters}, {f.KeuzePaneel, z.keuzePaneel},
             {f.ADOefening, z.oefenPaneel},   {f.Panel3, z.uitslag},           {f.Panel8, z.aftelklok},
@@ -99,7 +99,7 @@ private:
         for (const auto &[w, expected] : rows)
             if (shown(w) != expected)
                 return QStringLiteral("%1 %2 in state %3").arg(w->objectName(), expected ? u"hidden" : u"shown")
-                    .arg(int(f.run.state));
+                    .arg(int(f.runToestand().state));
         return {};
     }
 
@@ -115,21 +115,21 @@ private:
 
     static QString score(const TForm1 &f)
     {
-        if (f.oefening.BehaaldePunten > f.oefening.MaximumPunten)
-            return QStringLiteral("BehaaldePunten %1 above MaximumPunten %2").arg(f.oefening.BehaaldePunten).arg(f.oefening.MaximumPunten);
-        if (f.Label6->text() != QString::number(f.oefening.BehaaldePunten) || f.Label8->text() != QString::number(f.oefening.MaximumPunten))
+        if (f.oefenToestand().BehaaldePunten > f.oefenToestand().MaximumPunten)
+            return QStringLiteral("BehaaldePunten %1 above MaximumPunten %2").arg(f.oefenToestand().BehaaldePunten).arg(f.oefenToestand().MaximumPunten);
+        if (f.Label6->text() != QString::number(f.oefenToestand().BehaaldePunten) || f.Label8->text() != QString::number(f.oefenToestand().MaximumPunten))
             return QStringLiteral("score shown as %1 of %2, kept as %3 of %4")
-                .arg(f.Label6->text(), f.Label8->text()).arg(f.oefening.BehaaldePunten).arg(f.oefening.MaximumPunten);
+                .arg(f.Label6->text(), f.Label8->text()).arg(f.oefenToestand().BehaaldePunten).arg(f.oefenToestand().MaximumPunten);
         return {};
     }
 
     static QString ranges(const TForm1 &f)
     {
         const struct { const char *name; int value; int last; } rows[] = {
-            {"StandUur", f.klok.StandUur, 11}, {"StandMin", f.klok.StandMin, 59}, {"StandSec", f.klok.StandSec, 59},
-            {"GezetUur", f.klok.GezetUur, 11}, {"GezetMin", f.klok.GezetMin, 59}, {"GezetSec", f.klok.GezetSec, 59},
-            {"OefenType", f.run.OefenType, AnaloogNaarDigitaal}, {"NotatieStijl", f.oefening.NotatieStijl, NotatieUrenMinutenSeconden},
-            {"ZetModus", f.zetten.ZetModus, 1},   {"GekozenWijzer", f.zetten.GekozenWijzer, SecondenWijzer},
+            {"StandUur", f.klokToestand().StandUur, 11}, {"StandMin", f.klokToestand().StandMin, 59}, {"StandSec", f.klokToestand().StandSec, 59},
+            {"GezetUur", f.klokToestand().GezetUur, 11}, {"GezetMin", f.klokToestand().GezetMin, 59}, {"GezetSec", f.klokToestand().GezetSec, 59},
+            {"OefenType", f.runToestand().OefenType, AnaloogNaarDigitaal}, {"NotatieStijl", f.oefenToestand().NotatieStijl, NotatieUrenMinutenSeconden},
+            {"ZetModus", f.zetToestand().ZetModus, 1},   {"GekozenWijzer", f.zetToestand().GekozenWijzer, SecondenWijzer},
         };
         for (const auto &r : rows)
             if (r.value < 0 || r.value > r.last)
@@ -141,7 +141,7 @@ private:
     static QString faceForReader(const TForm1 &f)
     {
         const QWidget *plaat = f.findChild<const QWidget *>(QStringLiteral("Wijzerplaat"));
-        const QRect face(f.klok.MiddenX - f.klok.Straal, f.klok.MiddenY - f.klok.Straal, 2 * f.klok.Straal, 2 * f.klok.Straal);
+        const QRect face(f.klokToestand().MiddenX - f.klokToestand().Straal, f.klokToestand().MiddenY - f.klokToestand().Straal, 2 * f.klokToestand().Straal, 2 * f.klokToestand().Straal);
         if (!plaat || plaat->geometry() != face)
             return QStringLiteral("the face for a screen reader is not over the face");
         return {};
@@ -175,7 +175,7 @@ private:
     // compared from the first change on.
     QString countdown(const TForm1 &f)
     {
-        if (!f.run.AftellenLoopt() || !shown(f.Panel8)) {
+        if (!f.runToestand().AftellenLoopt() || !shown(f.Panel8)) {
             m_countdownText.reset();
             m_countdownChanges = 0;
             return {};

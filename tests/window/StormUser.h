@@ -189,11 +189,11 @@ private:
     QString jump()
     {
         const int roll = pick(3);
-        if (roll == 0 && m_form.run.AftellenLoopt() && m_form.Timer1->isActive()) {
-            m_clock.set(m_form.aftellen.EindTijd.addMSecs(pick(2001) - 1000));
+        if (roll == 0 && m_form.runToestand().AftellenLoopt() && m_form.Timer1->isActive()) {
+            m_clock.set(m_form.aftelToestand().EindTijd.addMSecs(pick(2001) - 1000));
             m_form.Timer1Timer();
             return QStringLiteral("countdown end %1, Timer1 tick at %2")
-                .arg(m_form.aftellen.EindTijd.toString(u"hh:mm:ss.zzz"), m_clock.now().toString(u"hh:mm:ss.zzz"));
+                .arg(m_form.aftelToestand().EindTijd.toString(u"hh:mm:ss.zzz"), m_clock.now().toString(u"hh:mm:ss.zzz"));
         }
         constexpr qint64 minute = 60LL * 1000;
         const qint64 ms = roll == 1 ? -qint64(1 + pick(3 * 24 * 60)) * minute : qint64(pick(12 * 60)) * minute;

@@ -7,13 +7,35 @@
 #include "DesignColours.h"
 #include "app/Unit1.h"
 #include "clock/core/Clock.h"
+#include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
+#include "clock/core/HandRules.h"
+#include "exercise/core/ExerciseState.h"
+#include "exercise/core/Levels.h"
 #include "exercise/core/RandomSource.h"
+#include "exercise/core/RunState.h"
+#include "handset/core/HandSetState.h"
 
 #include <QApplication>
 #include <QtTest>
 
 #include <cmath>
 #include <memory>
+
+// The tests' one way to write the window's state, for a case that starts from a state no
+// learner can reach quickly; everything else goes through the controls.
+class TForm1Probe
+{
+public:
+    explicit TForm1Probe(TForm1 &form) : m_form(form) {}
+    KlokToestand &klok() { return m_form.klok; }
+    WijzerZetten &zetten() { return m_form.zetten; }
+    Run &run() { return m_form.run; }
+    Oefening &oefening() { return m_form.oefening; }
+
+private:
+    TForm1 &m_form;
+};
 
 namespace WindowFixture {
 
@@ -169,7 +191,7 @@ inline void reach(TForm1 &form, Stage stage, const QString &minutes)
 // Types the task's hour, or an hour no task has, and presses OK; the learner types 12 for hour 0.
 inline void answer(TForm1 &form, bool right)
 {
-    const int hour = form.oefening.OpgaveUur == 0 ? 12 : form.oefening.OpgaveUur;
+    const int hour = form.oefenToestand().OpgaveUur == 0 ? 12 : form.oefenToestand().OpgaveUur;
     typeInto(form.UurInvoerVeld, right ? QString::number(hour) : QStringLiteral("99"));
     click(form.ADOkKnop);
 }
@@ -187,7 +209,7 @@ inline void skipTasks(TForm1 &form, int count)
 inline bool pointAt(TForm1 &form, int mark)
 {
     QWidget *m = form.MinuutMerken[mark];
-    QTest::mouseMove(&form, QPoint(form.klok.MiddenX, form.klok.MiddenY));
+    QTest::mouseMove(&form, QPoint(form.klokToestand().MiddenX, form.klokToestand().MiddenY));
     const QRect r = m->geometry();
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -241,7 +263,7 @@ inline bool inkNear(const TForm1 &form, const QPoint &point, const QColor &colou
 // Whether the hand from the centre to its end point shows in the colour along its middle part.
 inline bool handIn(const TForm1 &form, const QPoint &end, const QColor &colour)
 {
-    const QPoint middle(form.klok.MiddenX, form.klok.MiddenY);
+    const QPoint middle(form.klokToestand().MiddenX, form.klokToestand().MiddenY);
     for (int tenth = 3; tenth <= 7; ++tenth)
         if (!inkNear(form, middle + (end - middle) * tenth / 10, colour))
             return false;

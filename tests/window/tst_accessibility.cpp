@@ -8,7 +8,7 @@
 class TestAccessibility : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void namesControls_data();
     void namesControls();
     void everyControlWithTipIsNamed();
@@ -66,7 +66,7 @@ void TestAccessibility::everyControlWithTipIsNamed()
         QVERIFY2(!accessibleName(w).isEmpty() || qobject_cast<QLabel *>(w), qPrintable(w->objectName()));
         QCOMPARE(iface->text(QAccessible::Description), w->toolTip());
     }
-    window.form.oefening.BehaaldePunten = 7;
+    TForm1Probe(window.form).oefening().BehaaldePunten = 7;
     window.form.ToonPunten();
     QCOMPARE(accessibleName(window.form.Label6), QStringLiteral("7"));
     window.form.VoorMiddagNaMiddag->setText(QStringLiteral("namiddag"));

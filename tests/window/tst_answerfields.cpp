@@ -15,7 +15,7 @@ QWidget *focus()
 class TestAnswerFields : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void cleanup();
     void digitalTaskInFields_data();
     void digitalTaskInFields();
@@ -207,8 +207,8 @@ void TestAnswerFields::focusEmptiesField()
         click(doel);
     QCOMPARE(focus(), doel);
     QVERIFY(doel->text().isEmpty());
-    QCOMPARE(f.oefening.OpgaveUur, 7);
-    QCOMPARE(f.oefening.OpgaveMin, 15);
+    QCOMPARE(f.oefenToestand().OpgaveUur, 7);
+    QCOMPARE(f.oefenToestand().OpgaveMin, 15);
     if (soort == DigitaalNaarAnaloog) {
         EditField *ander = doel == f.UurInvoerVeld ? f.MinInvoerVeld : f.UurInvoerVeld;
         QCOMPARE(ander->text(), doel == f.UurInvoerVeld ? QStringLiteral("15") : QStringLiteral("7"));

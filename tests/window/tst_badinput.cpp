@@ -66,7 +66,7 @@ struct Input
 class TestBadInput : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void typedAnswer_data();
@@ -159,7 +159,7 @@ void TestBadInput::typedAnswer()
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, AnaloogNaarDigitaal, {"MinutenAan", "Notitie3", "VraagtekenAan"});
-    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), threeOClock());
+    QCOMPARE(QList<int>({f.oefenToestand().OpgaveUur, f.oefenToestand().OpgaveMin, f.oefenToestand().OpgaveSec}), threeOClock());
     if (field != Hour)
         answerWith(f, Hour, QStringLiteral("3"), false);
 
@@ -210,7 +210,7 @@ void TestBadInput::digitalFieldsTakeNothing()
     answerWith(f, field, input, byPaste);
 
     QCOMPARE(answerField(f, field)->text(), QString());
-    QCOMPARE(QList<int>({f.oefening.OpgaveUur, f.oefening.OpgaveMin, f.oefening.OpgaveSec}), threeOClock());
+    QCOMPARE(QList<int>({f.oefenToestand().OpgaveUur, f.oefenToestand().OpgaveMin, f.oefenToestand().OpgaveSec}), threeOClock());
     QVERIFY(setHand(f, f.UurWijzerKnop, 15));
     QVERIFY(setHand(f, f.MinutenWijzerKnop, 0));
     QVERIFY(setHand(f, f.SecondenWijzerKnop, 0));
@@ -273,7 +273,7 @@ void TestBadInput::timerField()
         reach(f, stage == Stage::Idle ? Stage::Idle : Stage::Choosing, QStringLiteral("7"));
     }
     const QString score = f.Label6->text() + u'/' + f.Label8->text();
-    const int hourBefore = f.oefening.OpgaveUur;
+    const int hourBefore = f.oefenToestand().OpgaveUur;
 
     QTest::mouseClick(f.TimerMinuten, Qt::LeftButton);
     QTest::keyClick(f.TimerMinuten, Qt::Key_A, Qt::ControlModifier);
@@ -287,7 +287,7 @@ void TestBadInput::timerField()
         QVERIFY(!f.ADOefening->isHidden());
         return;
     }
-    QCOMPARE(f.oefening.OpgaveUur != hourBefore, whole);
+    QCOMPARE(f.oefenToestand().OpgaveUur != hourBefore, whole);
     QCOMPARE(f.Label6->text() + u'/' + f.Label8->text(), whole ? QStringLiteral("0/0") : score);
 }
 

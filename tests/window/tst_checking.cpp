@@ -21,7 +21,7 @@ void typAntwoord(TForm1 &f, const QStringList &getypt)
 class TestChecking : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void cleanup();
     void typedAnswer_data();
     void typedAnswer();
@@ -143,15 +143,15 @@ void TestChecking::holdingQuestionMarkColoursTypedHands()
     startExercise(f, AnaloogNaarDigitaal, {"VraagtekenAan", "KwartierenAan"});
     typAntwoord(f, {"7", "30", ""});
     QTest::mousePress(f.ADControleKnop, muisknop);
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 15);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Red));
-    QVERIFY(handIn(f, f.klok.UurEindpunt, Green));
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 15);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Red));
+    QVERIFY(handIn(f, f.klokToestand().UurEindpunt, Green));
     QTest::mouseRelease(f.ADControleKnop, muisknop);
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 15);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
-    QVERIFY(handIn(f, f.klok.UurEindpunt, Black));
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 15);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Black));
+    QVERIFY(handIn(f, f.klokToestand().UurEindpunt, Black));
     QCOMPARE(f.MinInvoerVeld->text(), QStringLiteral("30"));
 }
 
@@ -222,14 +222,14 @@ void TestChecking::holdingQuestionMarkShowsTaskOnHands()
     QCOMPARE(f.UurWijzerKnop->fill(), Green);
     QCOMPARE(f.MinutenWijzerKnop->fill(), Red);
     QCOMPARE(f.SecondenWijzerKnop->fill(), Green);
-    QCOMPARE(f.klok.StandMin, 25);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
-    const QPoint opgaveMinuut = f.klok.MinEindpunt;
+    QCOMPARE(f.klokToestand().StandMin, 25);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Black));
+    const QPoint opgaveMinuut = f.klokToestand().MinEindpunt;
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 20);
-    QCOMPARE(f.klok.StandSec, 40);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 20);
+    QCOMPARE(f.klokToestand().StandSec, 40);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Black));
     QVERIFY(handIn(f, opgaveMinuut, Background));
     for (ShapeKnob *k : f.knoppen())
         QCOMPARE(k->fill(), White);
@@ -248,10 +248,10 @@ void TestChecking::releaseKeepsLearnersSettingForOk()
     QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
     QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     tickAnimation(f, 60);
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 20);
-    QCOMPARE(f.klok.StandSec, 40);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 20);
+    QCOMPARE(f.klokToestand().StandSec, 40);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Black));
     click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), QStringLiteral("0"));
     QCOMPARE(f.Label8->text(), QStringLiteral("1"));
@@ -294,11 +294,11 @@ void TestChecking::okOutsideExerciseDoesNothing()
         click(f.ADOkKnop);
         click(f.ADStopKnop);
     }
-    const int opgaveUur = f.oefening.OpgaveUur;
+    const int opgaveUur = f.oefenToestand().OpgaveUur;
     click(f.ADOkKnop);
     QCOMPARE(f.Label6->text(), punten);
     QCOMPARE(f.Label8->text(), punten);
-    QCOMPARE(f.oefening.OpgaveUur, opgaveUur);
+    QCOMPARE(f.oefenToestand().OpgaveUur, opgaveUur);
     QVERIFY(f.UurInvoerVeld->text().isEmpty());
 }
 

@@ -27,7 +27,7 @@ class TestChoices : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() { m_window = std::make_unique<Window>(); }
     void cleanup() { m_window.reset(); }
 
@@ -136,15 +136,15 @@ void TestChoices::levelsWithoutSecondsHideSecondsHand()
     QFETCH(bool, fieldShown);
 
     choose(form(), level);
-    form().run = {choiceShown ? RunState::Choosing : RunState::Running, AnaloogNaarDigitaal};
+    TForm1Probe(form()).run() = {choiceShown ? RunState::Choosing : RunState::Running, AnaloogNaarDigitaal};
     form().SecInvoerVeld->show();
     form().TekenSecondenwijzer(40);
 
     QCOMPARE(inkNear(form(), facePoint(40, SecondsLength), Black), handShown);
     QCOMPARE(inkNear(form(), facePoint(40, SecondsLength / 2), Black), handShown);
     QCOMPARE(pixelAt(form(), facePoint(0, SecondsLength / 2)), Background);
-    QCOMPARE(form().klok.GezetSec, 40);
-    QCOMPARE(int(form().klok.StandSec), standSec);
+    QCOMPARE(form().klokToestand().GezetSec, 40);
+    QCOMPARE(int(form().klokToestand().StandSec), standSec);
     const int otherMark = standSec == 0 ? 40 : 0;
     QCOMPARE(markColour(form(), standSec), Yellow);
     QCOMPARE(markColour(form(), otherMark), Black);
@@ -174,13 +174,13 @@ void TestChoices::notationWithoutSecondsHidesHand()
     QFETCH(int, standSec);
 
     choose(form(), notation);
-    form().run = {choiceShown ? RunState::Choosing : RunState::Running, DigitaalNaarAnaloog};
+    TForm1Probe(form()).run() = {choiceShown ? RunState::Choosing : RunState::Running, DigitaalNaarAnaloog};
     form().TekenSecondenwijzer(40);
 
     QCOMPARE(inkNear(form(), facePoint(40, SecondsLength), Black), handShown);
     QCOMPARE(inkNear(form(), facePoint(40, SecondsLength / 2), Black), handShown);
-    QCOMPARE(form().klok.GezetSec, 40);
-    QCOMPARE(int(form().klok.StandSec), standSec);
+    QCOMPARE(form().klokToestand().GezetSec, 40);
+    QCOMPARE(int(form().klokToestand().StandSec), standSec);
     QCOMPARE(markColour(form(), standSec), Yellow);
     QCOMPARE(form().SecondenWijzerKnop->isHidden(), !handShown);
 }

@@ -35,7 +35,7 @@ class TestFaceOptions : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 
@@ -145,17 +145,17 @@ void TestFaceOptions::hourHandCorrection()
     QFETCH(QPoint, gone);
 
     form().Timer2Timer();
-    QCOMPARE(form().klok.UurEindpunt, QPoint(315, 319));
+    QCOMPARE(form().klokToestand().UurEindpunt, QPoint(315, 319));
     for (int i = 0; i < clicks; ++i)
         click(form().WijzerCorrectie);
 
     QCOMPARE(form().WijzerCorrectie->isChecked(), clicks % 2 == 0);
-    QCOMPARE(form().klok.UurEindpunt, end);
+    QCOMPARE(form().klokToestand().UurEindpunt, end);
     QCOMPARE(pixelAt(form(), end), Black);
     QCOMPARE(pixelAt(form(), halfWay), Black);
     QCOMPARE(pixelAt(form(), gone), Background);
-    QCOMPARE(form().klok.StandUur, quint16(3));
-    QCOMPARE(form().klok.StandMin, quint16(30));
+    QCOMPARE(form().klokToestand().StandUur, quint16(3));
+    QCOMPARE(form().klokToestand().StandMin, quint16(30));
 }
 
 void TestFaceOptions::secondsHandOffRemovesItAtOnce()
@@ -190,15 +190,15 @@ void TestFaceOptions::secondsHandOnAgainShowsTaskSecond()
     QFETCH(QPoint, halfWay);
 
     form().Timer2Timer();
-    form().oefening.OpgaveSec = opgaveSec;
+    TForm1Probe(form()).oefening().OpgaveSec = opgaveSec;
     click(form().SecondenAan);
     click(form().SecondenAan);
 
     QVERIFY(form().SecondenAan->isChecked());
     QCOMPARE(pixelAt(form(), end), Black);
     QCOMPARE(pixelAt(form(), halfWay), Black);
-    QCOMPARE(int(form().klok.StandSec), opgaveSec);
-    QCOMPARE(form().klok.GezetSec, opgaveSec);
+    QCOMPARE(int(form().klokToestand().StandSec), opgaveSec);
+    QCOMPARE(form().klokToestand().GezetSec, opgaveSec);
     QCOMPARE(pixelAt(form(), {MiddenX - 83, MiddenY}), Background);
 }
 

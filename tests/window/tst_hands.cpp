@@ -34,7 +34,7 @@ class TestHands : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 
@@ -154,13 +154,13 @@ void TestHands::hourHand()
     QFETCH(int, standUur);
 
     form().WijzerCorrectie->setChecked(correction);
-    form().klok.StandMin = quint16(standMin);
+    TForm1Probe(form()).klok().StandMin = quint16(standMin);
     form().TekenUurwijzer(hour);
 
-    QCOMPARE(form().klok.UurEindpunt, end);
+    QCOMPARE(form().klokToestand().UurEindpunt, end);
     QCOMPARE(pixelAt(form(), end), Black);
-    QCOMPARE(int(form().klok.StandUur), standUur);
-    QCOMPARE(form().klok.GezetUur, standUur);
+    QCOMPARE(int(form().klokToestand().StandUur), standUur);
+    QCOMPARE(form().klokToestand().GezetUur, standUur);
     // The highlight marks the whole hour, not the corrected direction.
     QCOMPARE(markColour(form(), standUur * 5), Yellow);
     QCOMPARE(markColour(form(), (standUur * 5 + 5) % 60), Black);
@@ -173,7 +173,7 @@ void TestHands::hourZeroAndTwelveDrawTheSame()
     form().TekenUurwijzer(12);
 
     QCOMPARE(form().surface(), atZero);
-    QCOMPARE(form().klok.StandUur, quint16(0));
+    QCOMPARE(form().klokToestand().StandUur, quint16(0));
     QCOMPARE(pixelAt(form(), {MiddenX, MiddenY - HourLength}), Black);
 }
 
@@ -268,13 +268,13 @@ void TestHands::exerciseColours()
     choose(form(), QStringLiteral("Notitie3"));
     for (QWidget *knob : form().knoppen())
         knob->setVisible(!knobs);
-    form().run.OefenType = oefenType;
-    form().zetten.ZetModus = zetModus;
-    form().zetten.GekozenWijzer = gekozen;
-    form().oefening.ToonControle = held;
-    form().oefening.UurFout = wrong.contains(QStringLiteral("uur"));
-    form().oefening.MinFout = wrong.contains(QStringLiteral("min"));
-    form().oefening.SecFout = wrong.contains(QStringLiteral("sec"));
+    TForm1Probe(form()).run().OefenType = oefenType;
+    TForm1Probe(form()).zetten().ZetModus = zetModus;
+    TForm1Probe(form()).zetten().GekozenWijzer = gekozen;
+    TForm1Probe(form()).oefening().ToonControle = held;
+    TForm1Probe(form()).oefening().UurFout = wrong.contains(QStringLiteral("uur"));
+    TForm1Probe(form()).oefening().MinFout = wrong.contains(QStringLiteral("min"));
+    TForm1Probe(form()).oefening().SecFout = wrong.contains(QStringLiteral("sec"));
     form().TekenUurwijzer(6);
     form().TekenMinutenwijzer(15);
     form().TekenSecondenwijzer(45);
@@ -303,8 +303,8 @@ void TestHands::secondsHandSwitchedOffOnlyErases()
     QCOMPARE(pixelAt(form(), facePoint(10, SecondsLength / 2)), Background);
     QCOMPARE(pixelAt(form(), facePoint(20, SecondsLength)), Background);
     QCOMPARE(pixelAt(form(), facePoint(20, SecondsLength / 2)), Background);
-    QCOMPARE(form().klok.StandSec, quint16(20));
-    QCOMPARE(form().klok.GezetSec, 10);
+    QCOMPARE(form().klokToestand().StandSec, quint16(20));
+    QCOMPARE(form().klokToestand().GezetSec, 10);
     QCOMPARE(markColour(form(), 10), Black);
     QCOMPARE(markColour(form(), 20), Yellow);
 }

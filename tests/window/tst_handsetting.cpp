@@ -13,25 +13,25 @@ ShapeKnob *knop(const TForm1 &f, int wijzer)
 
 QPoint eindpunt(const TForm1 &f, int wijzer)
 {
-    return wijzer == UurWijzer ? f.klok.UurEindpunt : wijzer == MinutenWijzer ? f.klok.MinEindpunt : f.klok.SecEindpunt;
+    return wijzer == UurWijzer ? f.klokToestand().UurEindpunt : wijzer == MinutenWijzer ? f.klokToestand().MinEindpunt : f.klokToestand().SecEindpunt;
 }
 
 int stand(const TForm1 &f, int wijzer)
 {
-    return wijzer == UurWijzer ? f.klok.StandUur : wijzer == MinutenWijzer ? f.klok.StandMin : f.klok.StandSec;
+    return wijzer == UurWijzer ? f.klokToestand().StandUur : wijzer == MinutenWijzer ? f.klokToestand().StandMin : f.klokToestand().StandSec;
 }
 
 // A point on the ring of marks, at a position on the 60-step scale, in client coordinates.
 QPoint opRing(const TForm1 &f, double positie, int afstand)
 {
-    return pointOnClock({f.klok.MiddenX, f.klok.MiddenY, f.klok.Straal}, positionAngle(positie), afstand);
+    return pointOnClock({f.klokToestand().MiddenX, f.klokToestand().MiddenY, f.klokToestand().Straal}, positionAngle(positie), afstand);
 }
 }
 
 class TestHandSetting : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void knobPressPicksHand_data();
@@ -66,7 +66,7 @@ void TestHandSetting::init()
     m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
     QVERIFY(showActive(m_form->form));
     startExercise(m_form->form, DigitaalNaarAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
-    QCOMPARE(m_form->form.oefening.NotatieStijl, 3);
+    QCOMPARE(m_form->form.oefenToestand().NotatieStijl, 3);
     verifyHandsAtStart();
 }
 
@@ -77,9 +77,9 @@ void TestHandSetting::cleanup()
 
 void TestHandSetting::verifyHandsAtStart() const
 {
-    QCOMPARE(m_form->form.klok.StandUur, 10);
-    QCOMPARE(m_form->form.klok.StandMin, 8);
-    QCOMPARE(m_form->form.klok.StandSec, 30);
+    QCOMPARE(m_form->form.klokToestand().StandUur, 10);
+    QCOMPARE(m_form->form.klokToestand().StandMin, 8);
+    QCOMPARE(m_form->form.klokToestand().StandSec, 30);
 }
 
 void TestHandSetting::knobPressPicksHand_data()
@@ -98,8 +98,8 @@ void TestHandSetting::knobPressPicksHand()
     QFETCH(Qt::MouseButton, muisknop);
     TForm1 &f = m_form->form;
     QTest::mouseClick(knop(f, wijzer), muisknop);
-    QCOMPARE(f.zetten.ZetModus, 1);
-    QCOMPARE(f.zetten.GekozenWijzer, wijzer);
+    QCOMPARE(f.zetToestand().ZetModus, 1);
+    QCOMPARE(f.zetToestand().GekozenWijzer, wijzer);
     for (int w : {UurWijzer, MinutenWijzer, SecondenWijzer})
         QVERIFY2(handIn(f, eindpunt(f, w), w == wijzer ? Yellow : Black), qPrintable(QString::number(w)));
     verifyHandsAtStart();
@@ -130,7 +130,7 @@ void TestHandSetting::pointerTurnsPickedHand()
     QTest::mouseClick(knop(f, wijzer), Qt::LeftButton);
     QVERIFY(pointAt(f, merk));
     QCOMPARE(stand(f, wijzer), verwachtStand);
-    QCOMPARE(f.zetten.ZetModus, 1);
+    QCOMPARE(f.zetToestand().ZetModus, 1);
     QVERIFY(handIn(f, eindpunt(f, wijzer), Yellow));
     QCOMPARE(markColour(f, geelMerk), Yellow);
     QCOMPARE(markColour(f, zwartMerk), Black);
@@ -156,8 +156,8 @@ void TestHandSetting::clickOnMarkPutsHandDown()
     for (int merk : langs)
         QVERIFY(pointAt(f, merk));
     click(f.MinuutMerken[langs.last()]);
-    QCOMPARE(f.zetten.ZetModus, 0);
-    QCOMPARE(f.zetten.GekozenWijzer, wijzer);
+    QCOMPARE(f.zetToestand().ZetModus, 0);
+    QCOMPARE(f.zetToestand().GekozenWijzer, wijzer);
     QCOMPARE(stand(f, wijzer), verwachtStand);
     QVERIFY(handIn(f, eindpunt(f, wijzer), Black));
     // Put down, the hand no longer follows the pointer.
@@ -190,14 +190,14 @@ void TestHandSetting::knobDraggedToMark()
     // The knob follows its hand, so the pointer's place is told in screen coordinates.
     QPoint doel = k->mapToGlobal(k->rect().center());
     if (naar >= 0) {
-        doel = f.mapToGlobal(opRing(f, naar, f.klok.Straal - 18));
+        doel = f.mapToGlobal(opRing(f, naar, f.klokToestand().Straal - 18));
         QMouseEvent sleep(QEvent::MouseMove, k->mapFromGlobal(doel), doel, Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(k, &sleep);
     }
     QMouseEvent los(QEvent::MouseButtonRelease, k->mapFromGlobal(doel), doel, Qt::LeftButton, Qt::NoButton, {});
     QApplication::sendEvent(k, &los);
     QCOMPARE(stand(f, wijzer), verwachtStand);
-    QCOMPARE(f.zetten.ZetModus, verwachtModus);
+    QCOMPARE(f.zetToestand().ZetModus, verwachtModus);
 }
 
 void TestHandSetting::keysSetHands_data()
@@ -225,18 +225,18 @@ void TestHandSetting::keysSetHands()
     for (int toets : toetsen)
         pressKey(f, Qt::Key(toets));
     QCOMPARE(stand(f, wijzer), verwachtStand);
-    QCOMPARE(f.zetten.ZetModus, verwachtModus);
+    QCOMPARE(f.zetToestand().ZetModus, verwachtModus);
 }
 
 void TestHandSetting::clickBesideMarkCountsAsMark()
 {
     TForm1 &f = m_form->form;
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    const QPoint naast = opRing(f, 22.4, f.klok.Straal - 29);
+    const QPoint naast = opRing(f, 22.4, f.klokToestand().Straal - 29);
     QVERIFY(!f.childAt(naast)); // on the window itself, beside the mark
     QTest::mouseClick(&f, Qt::LeftButton, {}, naast);
-    QCOMPARE(f.klok.StandMin, 22);
-    QCOMPARE(f.zetten.ZetModus, 0);
+    QCOMPARE(f.klokToestand().StandMin, 22);
+    QCOMPARE(f.zetToestand().ZetModus, 0);
 }
 
 void TestHandSetting::secondKnobSwitchesHands()
@@ -245,14 +245,14 @@ void TestHandSetting::secondKnobSwitchesHands()
     QTest::mouseClick(f.UurWijzerKnop, Qt::LeftButton);
     QVERIFY(pointAt(f, 35));
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
-    QCOMPARE(f.zetten.GekozenWijzer, int(MinutenWijzer));
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 8);
-    QVERIFY(handIn(f, f.klok.UurEindpunt, Black));
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Yellow));
+    QCOMPARE(f.zetToestand().GekozenWijzer, int(MinutenWijzer));
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 8);
+    QVERIFY(handIn(f, f.klokToestand().UurEindpunt, Black));
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Yellow));
     QVERIFY(pointAt(f, 20));
-    QCOMPARE(f.klok.StandMin, 20);
-    QCOMPARE(f.klok.StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 20);
+    QCOMPARE(f.klokToestand().StandUur, 7);
 }
 
 void TestHandSetting::leavingTheFaceKeepsTheHandPicked()
@@ -261,21 +261,21 @@ void TestHandSetting::leavingTheFaceKeepsTheHandPicked()
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
     QVERIFY(pointAt(f, 20));
     QTest::mouseMove(f.Help);
-    QCOMPARE(f.zetten.ZetModus, 1);
-    QCOMPARE(f.klok.StandMin, 20);
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Yellow));
+    QCOMPARE(f.zetToestand().ZetModus, 1);
+    QCOMPARE(f.klokToestand().StandMin, 20);
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Yellow));
 }
 
 void TestHandSetting::clickWithNoHandPickedChangesNothing()
 {
     TForm1 &f = m_form->form;
-    const int gezet[] = {f.klok.GezetUur, f.klok.GezetMin, f.klok.GezetSec};
+    const int gezet[] = {f.klokToestand().GezetUur, f.klokToestand().GezetMin, f.klokToestand().GezetSec};
     click(f.MinuutMerken[20]);
     verifyHandsAtStart();
-    QCOMPARE(f.klok.GezetUur, gezet[0]);
-    QCOMPARE(f.klok.GezetMin, gezet[1]);
-    QCOMPARE(f.klok.GezetSec, gezet[2]);
-    QCOMPARE(f.zetten.ZetModus, 0);
+    QCOMPARE(f.klokToestand().GezetUur, gezet[0]);
+    QCOMPARE(f.klokToestand().GezetMin, gezet[1]);
+    QCOMPARE(f.klokToestand().GezetSec, gezet[2]);
+    QCOMPARE(f.zetToestand().ZetModus, 0);
     for (int w : {UurWijzer, MinutenWijzer, SecondenWijzer})
         QVERIFY(handIn(f, eindpunt(f, w), Black));
 }
@@ -286,7 +286,7 @@ void TestHandSetting::pointerWithNoHandPickedChangesNothing()
     for (int merk : {20, 35, 45})
         QVERIFY(pointAt(f, merk));
     verifyHandsAtStart();
-    QCOMPARE(f.zetten.AangewezenMinuut, 0);
+    QCOMPARE(f.zetToestand().AangewezenMinuut, 0);
     QCOMPARE(markColour(f, 20), Black);
 }
 
@@ -304,8 +304,8 @@ void TestHandSetting::knobPressWhileChoosingChangesNothing()
     click(f.ADKnop1);
     QVERIFY(!f.KeuzePaneel->isHidden());
     QTest::mouseClick(knop(f, wijzer), muisknop);
-    QCOMPARE(f.zetten.ZetModus, 0);
-    QCOMPARE(f.zetten.GekozenWijzer, int(GeenWijzer));
+    QCOMPARE(f.zetToestand().ZetModus, 0);
+    QCOMPARE(f.zetToestand().GekozenWijzer, int(GeenWijzer));
     QVERIFY(handIn(f, eindpunt(f, wijzer), Black));
     QVERIFY(pointAt(f, 20));
     verifyHandsAtStart();
@@ -317,9 +317,9 @@ void TestHandSetting::nextTaskKeepsHandPicked()
     QTest::mouseClick(f.MinutenWijzerKnop, Qt::LeftButton);
     QVERIFY(pointAt(f, 20));
     click(f.ADOkKnop);
-    QCOMPARE(f.zetten.ZetModus, 1);
+    QCOMPARE(f.zetToestand().ZetModus, 1);
     QVERIFY(pointAt(f, 40));
-    QCOMPARE(f.klok.StandMin, 40);
+    QCOMPARE(f.klokToestand().StandMin, 40);
 }
 
 // "?" puts the task on the hands one by one and ends with the hour hand picked.
@@ -339,20 +339,20 @@ void TestHandSetting::questionMarkPassesPickedHandToHourHand()
     if (f2) {
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
         QTest::keyPress(focus, Qt::Key_F2);
-        QVERIFY(f.oefening.ToonControle);
+        QVERIFY(f.oefenToestand().ToonControle);
         QTest::keyRelease(focus, Qt::Key_F2);
     } else {
         QTest::mousePress(f.ADControleKnop, Qt::LeftButton);
         QTest::mouseRelease(f.ADControleKnop, Qt::LeftButton);
     }
-    QVERIFY(!f.oefening.ToonControle);
-    QCOMPARE(f.zetten.ZetModus, 1);
-    QCOMPARE(f.zetten.GekozenWijzer, int(UurWijzer));
-    QVERIFY(handIn(f, f.klok.UurEindpunt, Yellow));
-    QVERIFY(handIn(f, f.klok.MinEindpunt, Black));
+    QVERIFY(!f.oefenToestand().ToonControle);
+    QCOMPARE(f.zetToestand().ZetModus, 1);
+    QCOMPARE(f.zetToestand().GekozenWijzer, int(UurWijzer));
+    QVERIFY(handIn(f, f.klokToestand().UurEindpunt, Yellow));
+    QVERIFY(handIn(f, f.klokToestand().MinEindpunt, Black));
     QVERIFY(pointAt(f, 35));
-    QCOMPARE(f.klok.StandUur, 7);
-    QCOMPARE(f.klok.StandMin, 20);
+    QCOMPARE(f.klokToestand().StandUur, 7);
+    QCOMPARE(f.klokToestand().StandMin, 20);
 }
 
 QTEST_MAIN(TestHandSetting)

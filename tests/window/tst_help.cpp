@@ -43,7 +43,7 @@ Q_DECLARE_METATYPE(State)
 class TestHelp : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void textOverControl_data();

@@ -15,14 +15,14 @@ class Browser : public QObject
 public:
     QList<QUrl> asked;
 
-public slots:
+public Q_SLOTS:
     void open(const QUrl &url) { asked << url; }
 };
 
 class TestInfoPanel : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void portraitShows();

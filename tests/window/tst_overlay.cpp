@@ -17,7 +17,7 @@ constexpr int BelowOuterTop = 117;
 class TestOverlay : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void buttonToggles();

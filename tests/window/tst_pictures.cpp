@@ -38,7 +38,7 @@ QRect inkBounds(const QImage &image)
 class TestPictures : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void stopPictureIsRedSignWithWhiteText();
     void portraitIconFillsItsSizeOnTransparency_data();
     void portraitIconFillsItsSizeOnTransparency();

@@ -37,7 +37,7 @@ void vulTimerIn(TForm1 &f, const QString &minuten)
 class TestRunControl : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void idleAtStartUp();
@@ -82,7 +82,7 @@ void TestRunControl::cleanup()
 void TestRunControl::verifyIdle(bool timerveldGetoond) const
 {
     const TForm1 &f = m_form->form;
-    QCOMPARE(f.run.OefenType, int(GeenOefening));
+    QCOMPARE(f.runToestand().OefenType, int(GeenOefening));
     QVERIFY(getoond(f.DigitaalAnaloog) && getoond(f.AnaloogDigitaal));
     QVERIFY(f.KeuzePaneel->isHidden());
     QVERIFY(f.ADOefening->isHidden());
@@ -95,21 +95,21 @@ void TestRunControl::verifyIdle(bool timerveldGetoond) const
     QCOMPARE(getoond(f.Label4), timerveldGetoond);
     for (QWidget *k : f.knoppen())
         QVERIFY2(k->isHidden(), qPrintable(k->objectName()));
-    QVERIFY(f.klok.KlokLoopt);
+    QVERIFY(f.klokToestand().KlokLoopt);
     QVERIFY(f.Timer2->isActive());
 }
 
 void TestRunControl::verifyChoosing(int soort) const
 {
     const TForm1 &f = m_form->form;
-    QCOMPARE(f.run.OefenType, soort);
+    QCOMPARE(f.runToestand().OefenType, soort);
     QVERIFY(getoond(f.KeuzePaneel));
     QVERIFY(f.ADOefening->isHidden());
     QVERIFY(f.DigitaalAnaloog->isHidden() && f.AnaloogDigitaal->isHidden());
     for (QWidget *w : f.instellingenLijst())
         QVERIFY2(getoond(w), qPrintable(w->objectName()));
     QVERIFY(f.ADKnop1->isHidden());
-    QVERIFY(f.klok.KlokLoopt);
+    QVERIFY(f.klokToestand().KlokLoopt);
     QVERIFY(f.Timer2->isActive());
     QVERIFY(!f.Timer3->isActive());
 }
@@ -117,7 +117,7 @@ void TestRunControl::verifyChoosing(int soort) const
 void TestRunControl::verifyRunning(int soort) const
 {
     const TForm1 &f = m_form->form;
-    QCOMPARE(f.run.OefenType, soort);
+    QCOMPARE(f.runToestand().OefenType, soort);
     QVERIFY(f.KeuzePaneel->isHidden());
     QVERIFY(getoond(f.ADOefening));
     QVERIFY(f.DigitaalAnaloog->isHidden() && f.AnaloogDigitaal->isHidden());
@@ -125,11 +125,11 @@ void TestRunControl::verifyRunning(int soort) const
         QVERIFY2(w->isHidden(), qPrintable(w->objectName()));
     QVERIFY(getoond(f.ADKnop1));
     QVERIFY(getoond(f.Button1));
-    QVERIFY(!f.klok.KlokLoopt);
+    QVERIFY(!f.klokToestand().KlokLoopt);
     QCOMPARE(getoond(f.UurWijzerKnop), soort == DigitaalNaarAnaloog);
     QCOMPARE(getoond(f.MinutenWijzerKnop), soort == DigitaalNaarAnaloog);
     // Without seconds in the notation the seconds hand and its knob are hidden.
-    QCOMPARE(getoond(f.SecondenWijzerKnop), soort == DigitaalNaarAnaloog && f.oefening.NotatieStijl == 3);
+    QCOMPARE(getoond(f.SecondenWijzerKnop), soort == DigitaalNaarAnaloog && f.oefenToestand().NotatieStijl == 3);
 }
 
 void TestRunControl::idleAtStartUp()
@@ -234,13 +234,13 @@ void TestRunControl::instellingenReturnsToChoice()
     startExercise(f, int(soort), {"Notitie2"});
     click(f.ADKnop1);
     verifyChoosing(soort);
-    QCOMPARE(f.oefening.NotatieStijl, 2);
+    QCOMPARE(f.oefenToestand().NotatieStijl, 2);
     QVERIFY(f.Startknop->isHidden());
     for (QWidget *k : f.knoppen())
         QCOMPARE(getoond(k), soort == DigitaalNaarAnaloog);
     // The hands follow the real time again.
-    QCOMPARE(f.klok.StandUur, 10);
-    QCOMPARE(f.klok.StandMin, 8);
+    QCOMPARE(f.klokToestand().StandUur, 10);
+    QCOMPARE(f.klokToestand().StandMin, 8);
 }
 
 void TestRunControl::scoreSurvivesUntilNextStart_data()
@@ -320,9 +320,9 @@ void TestRunControl::starterStopsHandAnimation()
     QVERIFY(f.Timer3->isActive());
     click(f.AnaloogDigitaal);
     QVERIFY(!f.Timer3->isActive());
-    QCOMPARE(f.klok.StandUur, 10);
-    QCOMPARE(f.klok.StandMin, 8);
-    QCOMPARE(f.klok.StandSec, 30);
+    QCOMPARE(f.klokToestand().StandUur, 10);
+    QCOMPARE(f.klokToestand().StandMin, 8);
+    QCOMPARE(f.klokToestand().StandSec, 30);
 }
 
 void TestRunControl::notationSettledAtStart_data()
@@ -346,13 +346,13 @@ void TestRunControl::notationSettledAtStart()
     m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
     TForm1 &f = m_form->form;
     startExercise(f, DigitaalNaarAnaloog, {niveau, notatie});
-    QCOMPARE(f.oefening.NotatieStijl, verwachtStijl);
+    QCOMPARE(f.oefenToestand().NotatieStijl, verwachtStijl);
     QCOMPARE(getoond(f.MinInvoerVeld), verwachtStijl >= 2);
     QCOMPARE(getoond(f.SecInvoerVeld), verwachtStijl == 3);
     if (verwachtStijl == 1) {
         QCOMPARE(f.UurInvoerVeld->text(), QStringLiteral("7"));
-        QCOMPARE(f.oefening.OpgaveMin, 0);
-        QCOMPARE(f.oefening.OpgaveSec, 0);
+        QCOMPARE(f.oefenToestand().OpgaveMin, 0);
+        QCOMPARE(f.oefenToestand().OpgaveSec, 0);
     }
     click(f.ADKnop1);
     const QRadioButton *gekozen = verwachtStijl == 1 ? f.Notitie1 : verwachtStijl == 2 ? f.Notitie2 : f.Notitie3;

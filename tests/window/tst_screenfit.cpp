@@ -16,7 +16,7 @@ public:
     // the test asks for its screens itself; it runs in its source folder (tests/CMakeLists.txt).
     static void initMain() { qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json"); }
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void scalePerScreen_data();
     void scalePerScreen();

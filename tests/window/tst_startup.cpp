@@ -8,7 +8,7 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void init();
     void fontsMatchWhileLoadedInBackground_data();
@@ -84,9 +84,9 @@ void TestStartup::scoreCleared()
     const TForm1 &form = m_window->form;
     QCOMPARE(form.Label6->text(), QStringLiteral("0"));
     QCOMPARE(form.Label8->text(), QStringLiteral("0"));
-    QCOMPARE(form.oefening.BehaaldePunten, 0);
-    QCOMPARE(form.oefening.MaximumPunten, 0);
-    QCOMPARE(form.oefening.VorigOpgaveUur, 0);
+    QCOMPARE(form.oefenToestand().BehaaldePunten, 0);
+    QCOMPARE(form.oefenToestand().MaximumPunten, 0);
+    QCOMPARE(form.oefenToestand().VorigOpgaveUur, 0);
 }
 
 void TestStartup::timers_data()
@@ -146,23 +146,23 @@ void TestStartup::visibility()
 void TestStartup::faceGeometry()
 {
     const TForm1 &form = m_window->form;
-    QCOMPARE(form.klok.MiddenX, 201);
-    QCOMPARE(form.klok.MiddenY, 289);
-    QCOMPARE(form.klok.Straal, 189);
-    QVERIFY(form.klok.KlokLoopt);
-    QCOMPARE(form.run.OefenType, int(GeenOefening));
-    QCOMPARE(form.klok.StandUur, quint16(0));
-    QCOMPARE(form.klok.StandMin, quint16(0));
-    QCOMPARE(form.klok.StandSec, quint16(0));
+    QCOMPARE(form.klokToestand().MiddenX, 201);
+    QCOMPARE(form.klokToestand().MiddenY, 289);
+    QCOMPARE(form.klokToestand().Straal, 189);
+    QVERIFY(form.klokToestand().KlokLoopt);
+    QCOMPARE(form.runToestand().OefenType, int(GeenOefening));
+    QCOMPARE(form.klokToestand().StandUur, quint16(0));
+    QCOMPARE(form.klokToestand().StandMin, quint16(0));
+    QCOMPARE(form.klokToestand().StandSec, quint16(0));
 }
 
 // The segments the first erase of each hand paints over: radius - 23, - 60 and - 90 up.
 void TestStartup::firstEndPointsPointStraightUp()
 {
     const TForm1 &form = m_window->form;
-    QCOMPARE(form.klok.SecEindpunt, QPoint(201, 123));
-    QCOMPARE(form.klok.MinEindpunt, QPoint(201, 160));
-    QCOMPARE(form.klok.UurEindpunt, QPoint(201, 190));
+    QCOMPARE(form.klokToestand().SecEindpunt, QPoint(201, 123));
+    QCOMPARE(form.klokToestand().MinEindpunt, QPoint(201, 160));
+    QCOMPARE(form.klokToestand().UurEindpunt, QPoint(201, 190));
 }
 
 void TestStartup::marksStandOnTheirCircle_data()
@@ -195,9 +195,9 @@ void TestStartup::firstAnimationTickDrawsTwelveOClockAndStops()
     form.Timer3Timer();
 
     QVERIFY(!form.Timer3->isActive());
-    QCOMPARE(form.klok.StandUur, quint16(0));
-    QCOMPARE(form.klok.StandMin, quint16(0));
-    QCOMPARE(form.klok.StandSec, quint16(0));
+    QCOMPARE(form.klokToestand().StandUur, quint16(0));
+    QCOMPARE(form.klokToestand().StandMin, quint16(0));
+    QCOMPARE(form.klokToestand().StandSec, quint16(0));
     // The hour hand is six pixels wide: two pixels either side of the thinner hands' line.
     for (int y = MiddenY - HourLength; y < MiddenY - 5; ++y) {
         QCOMPARE(pixelAt(form, {MiddenX - 2, y}), Black);
@@ -213,29 +213,29 @@ void TestStartup::liveClockTickMovesHands()
     form.Timer3Timer();
     form.Timer2Timer();
 
-    QCOMPARE(form.klok.StandUur, quint16(10));
-    QCOMPARE(form.klok.StandMin, quint16(8));
-    QCOMPARE(form.klok.StandSec, quint16(30));
+    QCOMPARE(form.klokToestand().StandUur, quint16(10));
+    QCOMPARE(form.klokToestand().StandMin, quint16(8));
+    QCOMPARE(form.klokToestand().StandSec, quint16(30));
     QCOMPARE(form.DigiKlok->text(), QStringLiteral("10:08:30"));
     // Twelve o'clock is gone; the seconds hand points straight down.
     QCOMPARE(pixelAt(form, {MiddenX + 2, MiddenY - 60}), Background);
     QCOMPARE(pixelAt(form, {MiddenX, MiddenY + SecondsLength}), Black);
     QCOMPARE(pixelAt(form, {MiddenX, MiddenY + 83}), Black);
-    QCOMPARE(form.klok.UurEindpunt, QPoint(103, 223)); // 10 hours and 8 minutes: 304 degrees
+    QCOMPARE(form.klokToestand().UurEindpunt, QPoint(103, 223)); // 10 hours and 8 minutes: 304 degrees
 }
 
 void TestStartup::liveClockTickWithClockStoppedOnlyShowsTime()
 {
     TForm1 &form = m_window->form;
     form.Timer3Timer();
-    form.klok.KlokLoopt = false;
+    TForm1Probe(form).klok().KlokLoopt = false;
     const QImage before = form.surface().copy();
     form.Timer2Timer();
 
     QCOMPARE(form.DigiKlok->text(), QStringLiteral("10:08:30"));
-    QCOMPARE(form.klok.StandUur, quint16(0));
-    QCOMPARE(form.klok.StandMin, quint16(0));
-    QCOMPARE(form.klok.StandSec, quint16(0));
+    QCOMPARE(form.klokToestand().StandUur, quint16(0));
+    QCOMPARE(form.klokToestand().StandMin, quint16(0));
+    QCOMPARE(form.klokToestand().StandSec, quint16(0));
     QCOMPARE(form.surface(), before);
 }
 
@@ -252,14 +252,14 @@ void TestStartup::animationEndsAtTaskTime()
     QFETCH(int, opgaveUur);
 
     TForm1 &form = m_window->form;
-    form.klok.KlokLoopt = false;
-    form.klok.AnimUur = 10;
-    form.klok.AnimMin = 50;
-    form.klok.AnimSec = 30;
-    form.klok.AnimDoelUur = opgaveUur;
-    form.oefening.OpgaveUur = opgaveUur;
-    form.oefening.OpgaveMin = 5;
-    form.oefening.OpgaveSec = 0;
+    TForm1Probe(form).klok().KlokLoopt = false;
+    TForm1Probe(form).klok().AnimUur = 10;
+    TForm1Probe(form).klok().AnimMin = 50;
+    TForm1Probe(form).klok().AnimSec = 30;
+    TForm1Probe(form).klok().AnimDoelUur = opgaveUur;
+    TForm1Probe(form).oefening().OpgaveUur = opgaveUur;
+    TForm1Probe(form).oefening().OpgaveMin = 5;
+    TForm1Probe(form).oefening().OpgaveSec = 0;
     int ticks = 0;
     while (form.Timer3->isActive() && ticks < 100) {
         form.Timer3Timer();
@@ -267,11 +267,11 @@ void TestStartup::animationEndsAtTaskTime()
     }
 
     QCOMPARE(ticks, 30);
-    QCOMPARE(form.klok.StandUur, quint16(2));
-    QCOMPARE(form.klok.StandMin, quint16(5));
-    QCOMPARE(form.klok.StandSec, quint16(0));
+    QCOMPARE(form.klokToestand().StandUur, quint16(2));
+    QCOMPARE(form.klokToestand().StandMin, quint16(5));
+    QCOMPARE(form.klokToestand().StandSec, quint16(0));
     // The last drawing corrects the hour hand by the task's 5 minutes: 62.5 degrees.
-    QCOMPARE(form.klok.UurEindpunt, QPoint(306, 235));
+    QCOMPARE(form.klokToestand().UurEindpunt, QPoint(306, 235));
     QCOMPARE(pixelAt(form, {306, 235}), Black);
     QCOMPARE(pixelAt(form, {MiddenX, MiddenY - 83}), Black);
 }
@@ -317,7 +317,7 @@ void TestStartup::digitalClockText()
     form.Timer2Timer();
 
     QCOMPARE(form.DigiKlok->text(), text);
-    QCOMPARE(int(form.klok.StandUur), hourHand);
+    QCOMPARE(int(form.klokToestand().StandUur), hourHand);
     QVERIFY(form.DigiKlok->fontMetrics().horizontalAdvance(text) <= form.DigiKlok->contentsRect().width());
 }
 

@@ -53,13 +53,13 @@ struct Reached
     void note(const TForm1 &f)
     {
         const bool run = !f.ADOefening->isHidden();
-        digitalRun += run && f.run.OefenType == DigitaalNaarAnaloog;
-        analogRun += run && f.run.OefenType == AnaloogNaarDigitaal;
+        digitalRun += run && f.runToestand().OefenType == DigitaalNaarAnaloog;
+        analogRun += run && f.runToestand().OefenType == AnaloogNaarDigitaal;
         choosing += !f.KeuzePaneel->isHidden();
-        countdown += f.run.AftellenLoopt() && f.Timer1->isActive();
+        countdown += f.runToestand().AftellenLoopt() && f.Timer1->isActive();
         result += !f.Panel3->isHidden();
-        handPicked += f.zetten.ZetModus == 1;
-        questionHeld += f.oefening.ToonControle;
+        handPicked += f.zetToestand().ZetModus == 1;
+        questionHeld += f.oefenToestand().ToonControle;
     }
     QString summary() const
     {
@@ -90,7 +90,7 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext &context, const
 class TestStorm : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     // Stands in for the browser; the web sites are never opened for real.
     void openUrl(const QUrl &) { ++m_urlsAsked; }
 
@@ -99,7 +99,7 @@ protected:
     // window, so the same seed could take another course on a slower machine.
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void rulesHoldUnderRandomUse_data();

@@ -21,7 +21,7 @@ constexpr qint64 MsPerMinute = 60LL * 1000;
 class TestTimed : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void startBeginsCountdown_data();
@@ -182,7 +182,7 @@ void TestTimed::endsOnlyAfterEndTime()
     tick(elapsed);
     QCOMPARE(!form().Panel3->isHidden(), ended);
     QCOMPARE(form().Timer1->isActive(), !ended);
-    QCOMPARE(form().run.AftellenLoopt(), !ended);
+    QCOMPARE(form().runToestand().AftellenLoopt(), !ended);
 }
 
 void TestTimed::resultPanel_data()
@@ -243,7 +243,7 @@ void TestTimed::resetDuringCountdown()
     tick(5 * MsPerMinute + 1);
     QVERIFY(form().Panel3->isHidden());
     QVERIFY(!form().Timer1->isActive());
-    QVERIFY(!form().run.AftellenLoopt());
+    QVERIFY(!form().runToestand().AftellenLoopt());
     QCOMPARE(form().Label6->text(), QStringLiteral("0"));
 }
 
@@ -269,7 +269,7 @@ void TestTimed::resetWithoutExerciseReturnsToIdle()
     QVERIFY(!form().DigitaalAnaloog->isHidden());
     QVERIFY(form().KeuzePaneel->isHidden());
     QVERIFY(form().Panel8->isHidden());
-    form().oefening.OpgaveJuist = 1;
+    TForm1Probe(form()).oefening().OpgaveJuist = 1;
     form().KeuzePaneelOkKnopClick();
     form().ADOkKnopClick();
     QVERIFY(form().ADOefening->isHidden());

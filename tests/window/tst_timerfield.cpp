@@ -7,7 +7,7 @@ using namespace WindowFixture;
 class TestTimerField : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
     void clickSavesTextAndWritesZero();
@@ -47,7 +47,7 @@ void TestTimerField::clickSavesTextAndWritesZero()
     enterMinutes(form(), QStringLiteral("7"));
     QTest::mouseClick(field, Qt::LeftButton);
     QCOMPARE(field->text(), QStringLiteral("0"));
-    QCOMPARE(form().aftellen.VorigeTimerTekst, QStringLiteral("7"));
+    QCOMPARE(form().aftelToestand().VorigeTimerTekst, QStringLiteral("7"));
     QVERIFY(field->hasFocus());
 
     // A click into the field that has the focus saves again.
@@ -89,7 +89,7 @@ void TestTimerField::leavingTimerField()
     QTest::mouseClick(form().ADKnop1, Qt::LeftButton);
     QCOMPARE(form().Label6->text(), QStringLiteral("1"));
     QVERIFY(form().Startknop->isHidden());
-    const int hourBefore = form().oefening.OpgaveUur;
+    const int hourBefore = form().oefenToestand().OpgaveUur;
 
     enterMinutes(form(), typed);
 
@@ -100,7 +100,7 @@ void TestTimerField::leavingTimerField()
     QCOMPARE(form().Label6->text(), score);
     QCOMPARE(form().Label8->text(), score);
     // A new task never repeats the hour, and the hands set off towards it.
-    QCOMPARE(form().oefening.OpgaveUur != hourBefore, newTask);
+    QCOMPARE(form().oefenToestand().OpgaveUur != hourBefore, newTask);
     QCOMPARE(form().Timer3->isActive(), newTask);
 }
 
@@ -117,13 +117,13 @@ void TestTimerField::badEntryKeepsStartShown()
     QFETCH(QString, typed);
     enterMinutes(form(), QStringLiteral("7"));
     QVERIFY(!form().Startknop->isHidden());
-    const int hourBefore = form().oefening.OpgaveUur;
+    const int hourBefore = form().oefenToestand().OpgaveUur;
 
     enterMinutes(form(), typed);
 
     QCOMPARE(form().TimerMinuten->text(), QStringLiteral("7"));
     QVERIFY(!form().Startknop->isHidden());
-    QCOMPARE(form().oefening.OpgaveUur, hourBefore);
+    QCOMPARE(form().oefenToestand().OpgaveUur, hourBefore);
 }
 
 void TestTimerField::enterOutsideChoicePanel_data()
@@ -143,7 +143,7 @@ void TestTimerField::enterOutsideChoicePanel()
     QFETCH(QString, typed);
     QFETCH(QString, text);
     enterMinutes(form(), QStringLiteral("4"));
-    const int hourBefore = form().oefening.OpgaveUur;
+    const int hourBefore = form().oefenToestand().OpgaveUur;
 
     typeInto(form().TimerMinuten, typed);
     QTest::keyClick(form().TimerMinuten, Qt::Key_Return);
@@ -151,7 +151,7 @@ void TestTimerField::enterOutsideChoicePanel()
     QCOMPARE(form().TimerMinuten->text(), text);
     QVERIFY(form().TimerMinuten->hasFocus());
     QVERIFY(!form().Startknop->isHidden());
-    QCOMPARE(form().oefening.OpgaveUur, hourBefore);
+    QCOMPARE(form().oefenToestand().OpgaveUur, hourBefore);
     QVERIFY(form().KeuzePaneel->isHidden());
 }
 
