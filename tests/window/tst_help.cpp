@@ -111,7 +111,8 @@ void TestHelp::reach(State state)
 void TestHelp::moveOver(const QString &name, QPoint place)
 {
     auto *control = form().findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
+    if (!control)
+        QFAIL(qPrintable(name));
     QVERIFY2(control->isVisible(), qPrintable(name));
     QTest::mouseMove(control, place == Middle ? control->rect().center() : place);
 }
