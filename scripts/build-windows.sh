@@ -74,11 +74,7 @@ cmake --build build --target tikara_icon >/dev/null
 step "tikara.exe and the tests, the tests under Wine, the zip"
 wine_prefix
 cmake --preset "$configure_preset" >/dev/null
-# One Wine server for all the tests: a test started just as the last one's server shuts down
-# can end at once, without a word (seen once in CI).
-/usr/lib/wine/wineserver -p
 cmake --workflow --preset windows
-/usr/lib/wine/wineserver -k
 
 step "the program's window under Wine on Xvfb"
 tests/wine/real-window.sh build-windows/tikara.exe build-windows/windows-wine.png
