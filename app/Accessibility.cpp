@@ -236,15 +236,14 @@ void TForm1::vertelWijzers()
     const QString plaat = QStringLiteral("Klok: ") + wijzerplaatWoorden(klok.StandUur, klok.StandMin, klok.StandSec, correctie, seconden);
     if (plaat != m_wijzerplaat->accessibleName())
         m_wijzerplaat->setAccessibleName(plaat);
-    const int standen[] = {klok.StandUur, klok.StandMin, klok.StandSec};
-    const Wijzer wijzers[] = {UurWijzer, MinutenWijzer, SecondenWijzer};
-    for (int i = 0; i < 3; ++i) {
-        ShapeKnob *knop = knoppen().at(i);
-        const QString woorden = QStringLiteral("staat ") + wijzerWoorden(wijzers[i], standen[i], klok.StandMin, correctie);
+    for (const Wijzer wijzer : {UurWijzer, MinutenWijzer, SecondenWijzer}) {
+        ShapeKnob *knop = knopVan(wijzer);
+        const int stand = standVan(wijzer);
+        const QString woorden = QStringLiteral("staat ") + wijzerWoorden(wijzer, stand, klok.StandMin, correctie);
         if (woorden == knop->property(StandWoorden).toString())
             continue;
-        const double uren = wijzers[i] == UurWijzer ? standen[i] % 12 + (correctie ? klok.StandMin / 60.0 : 0.0)
-                                                    : double(standen[i]) / MerkenPerUur;
+        const double uren = wijzer == UurWijzer ? stand % 12 + (correctie ? klok.StandMin / 60.0 : 0.0)
+                                                : double(stand) / MerkenPerUur;
         knop->setProperty(StandWoorden, woorden);
         knop->setProperty(StandUren, uren);
         QAccessibleValueChangeEvent gewijzigd(knop, uren);
@@ -265,10 +264,9 @@ void TForm1::meld(const QString &tekst)
 // The hand a key moved, and where it stands now.
 void TForm1::meldWijzer()
 {
-    const int i = zetten.GekozenWijzer == UurWijzer ? 0 : zetten.GekozenWijzer == MinutenWijzer ? 1 : 2;
-    const int standen[] = {klok.StandUur, klok.StandMin, klok.StandSec};
-    meld(QStringLiteral("%1 %2%3").arg(knoppen().at(i)->accessibleName(),
-                                       wijzerWoorden(Wijzer(zetten.GekozenWijzer), standen[i], klok.StandMin, WijzerCorrectie->isChecked()),
+    const auto wijzer = Wijzer(zetten.GekozenWijzer);
+    meld(QStringLiteral("%1 %2%3").arg(knopVan(wijzer)->accessibleName(),
+                                       wijzerWoorden(wijzer, standVan(wijzer), klok.StandMin, WijzerCorrectie->isChecked()),
                                        zetten.ZetModus == 1 ? QString() : QStringLiteral(", neergelegd")));
 }
 

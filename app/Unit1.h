@@ -172,6 +172,9 @@ public:
     QList<QLabel *> controles() const;
     QList<QLabel *> veldNamen() const;
     QList<ShapeKnob *> knoppen() const;
+    // Where a hand was last drawn (the hour hand's hour, the others' minute mark), and its knob.
+    int standVan(int wijzer) const;
+    ShapeKnob *knopVan(int wijzer) const;
     QList<QWidget *> instellingenLijst() const;
 
     // The timers' handlers, which tests call in place of a tick, and the operations they

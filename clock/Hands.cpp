@@ -53,6 +53,23 @@ void TForm1::tekenLijn(const QPoint &eind, const QColor &kleur, int breedte)
     update(gewijzigd);
 }
 
+int TForm1::standVan(int wijzer) const
+{
+    switch (wijzer) {
+    case UurWijzer:
+        return klok.StandUur;
+    case SecondenWijzer:
+        return klok.StandSec;
+    default:
+        return klok.StandMin;
+    }
+}
+
+ShapeKnob *TForm1::knopVan(int wijzer) const
+{
+    return wijzer == UurWijzer ? UurWijzerKnop : wijzer == SecondenWijzer ? SecondenWijzerKnop : MinutenWijzerKnop;
+}
+
 WijzerStand TForm1::wijzerStand() const
 {
     return {run.OefenType, zetten.ZetModus, zetten.GekozenWijzer, oefening.ToonControle};

@@ -149,14 +149,8 @@ bool TForm1::WijzerToets(const QKeyEvent &toets)
 
 int TForm1::gekozenMerk() const
 {
-    switch (zetten.GekozenWijzer) {
-    case UurWijzer:
-        return merkVanUur(klok.StandUur % 12);
-    case SecondenWijzer:
-        return klok.StandSec;
-    default:
-        return klok.StandMin;
-    }
+    const int stand = standVan(zetten.GekozenWijzer);
+    return zetten.GekozenWijzer == UurWijzer ? merkVanUur(stand % 12) : stand;
 }
 
 void TForm1::M0Click()

@@ -1,8 +1,11 @@
-// A screen reader can name every control that shows a text or has a tooltip, and Tab walks
-// the answer fields in the order hour, minute, second.
+// A child without a mouse: a screen reader names every control that shows a text or has a
+// tooltip and hears what happens, Tab walks the answer fields in the order hour, minute,
+// second, every control has its key, and the focused control shows a ring.
 #include "WindowFixture.h"
 
 #include <QAccessible>
+#include <QMap>
+#include <QSet>
 #include <QtTest>
 
 class TestAccessibility : public QObject
@@ -17,6 +20,8 @@ private Q_SLOTS:
     void keysPressControls();
     void notificationsTell_data();
     void notificationsTell();
+    void focusRing_data();
+    void focusRing();
 };
 
 static QString accessibleName(QWidget *w)
@@ -176,6 +181,51 @@ void TestAccessibility::notificationsTell()
     }
     QVERIFY2(melding->accessibleName().startsWith(begin), qPrintable(melding->accessibleName()));
     QVERIFY(melding->isVisible());
+}
+
+void TestAccessibility::focusRing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("outer");
+    QTest::addColumn<QColor>("inner");
+
+    QTest::addRow("check_box_on_teal") << "SecondenAan" << WindowFixture::White << WindowFixture::White;
+    QTest::addRow("radio_on_teal") << "TwaalfUren" << WindowFixture::White << WindowFixture::White;
+    QTest::addRow("button_on_teal") << "Button1" << WindowFixture::White << WindowFixture::Black;
+    QTest::addRow("edit_field_on_teal") << "TimerMinuten" << WindowFixture::White << WindowFixture::Black;
+}
+
+// Once the keyboard has moved the focus, the focused control shows a ring of its two colours
+// and changes nothing else; without the focus it looks as before, pixel for pixel.
+void TestAccessibility::focusRing()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, outer);
+    QFETCH(QColor, inner);
+    WindowFixture::Window window;
+    TForm1 &form = window.form;
+    QVERIFY(WindowFixture::showActive(form));
+    QWidget *focusable = form.findChild<QWidget *>(name);
+    QVERIFY2(focusable, qPrintable(name));
+    const QImage unfocused = focusable->grab().toImage();
+
+    form.setAttribute(Qt::WA_KeyboardFocusChange); // as the first Tab does
+    focusable->setFocus(Qt::TabFocusReason);
+    const QImage focused = focusable->grab().toImage();
+    // A field's caret blinks over whatever lies beneath it.
+    const QRect caret = focusable->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    focusable->clearFocus();
+    QCOMPARE(focusable->grab().toImage(), unfocused);
+
+    QMap<QRgb, int> changed;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y) && !caret.contains(x, y))
+                ++changed[focused.pixel(x, y)];
+    QCOMPARE(QSet<QRgb>(changed.keyBegin(), changed.keyEnd()), QSet<QRgb>({outer.rgb(), inner.rgb()}));
+    // Each colour at least half a line all round the control.
+    for (const int count : std::as_const(changed))
+        QVERIFY2(count >= focused.width() + focused.height(), qPrintable(QString::number(count)));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -2,7 +2,6 @@
 // container, at its place, with its text, its tooltip and whether it shows.
 #include "WindowFixture.h"
 
-#include <QMap>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTextEdit>
@@ -183,8 +182,6 @@ private Q_SLOTS:
     void marks();
     void everyTooltipHidesAfterFiveSeconds();
     void noTwoControlsShareAName();
-    void focusRing_data();
-    void focusRing();
 
 private:
     QList<QWidget *> ownControls() const;
@@ -370,49 +367,6 @@ void TestLayout::noTwoControlsShareAName()
         QVERIFY2(!seen.contains(name), qPrintable(name + QStringLiteral(" is used twice")));
         seen.insert(name);
     }
-}
-
-void TestLayout::focusRing_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QColor>("outer");
-    QTest::addColumn<QColor>("inner");
-
-    QTest::addRow("check_box_on_teal") << "SecondenAan" << WindowFixture::White << WindowFixture::White;
-    QTest::addRow("radio_on_teal") << "TwaalfUren" << WindowFixture::White << WindowFixture::White;
-    QTest::addRow("button_on_teal") << "Button1" << WindowFixture::White << WindowFixture::Black;
-    QTest::addRow("edit_field_on_teal") << "TimerMinuten" << WindowFixture::White << WindowFixture::Black;
-}
-
-// Once the keyboard has moved the focus, the focused control shows a ring of its two colours
-// and changes nothing else; without the focus it looks as before, pixel for pixel.
-void TestLayout::focusRing()
-{
-    QFETCH(QString, name);
-    QFETCH(QColor, outer);
-    QFETCH(QColor, inner);
-    TForm1 &form = m_window->form;
-    QVERIFY(WindowFixture::showActive(form));
-    QWidget *focusable = control(name);
-    const QImage unfocused = focusable->grab().toImage();
-
-    form.setAttribute(Qt::WA_KeyboardFocusChange); // as the first Tab does
-    focusable->setFocus(Qt::TabFocusReason);
-    const QImage focused = focusable->grab().toImage();
-    // A field's caret blinks over whatever lies beneath it.
-    const QRect caret = focusable->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    focusable->clearFocus();
-    QCOMPARE(focusable->grab().toImage(), unfocused);
-
-    QMap<QRgb, int> changed;
-    for (int y = 0; y < focused.height(); ++y)
-        for (int x = 0; x < focused.width(); ++x)
-            if (focused.pixel(x, y) != unfocused.pixel(x, y) && !caret.contains(x, y))
-                ++changed[focused.pixel(x, y)];
-    QCOMPARE(QSet<QRgb>(changed.keyBegin(), changed.keyEnd()), QSet<QRgb>({outer.rgb(), inner.rgb()}));
-    // Each colour at least half a line all round the control.
-    for (const int count : std::as_const(changed))
-        QVERIFY2(count >= focused.width() + focused.height(), qPrintable(QString::number(count)));
 }
 
 QTEST_MAIN(TestLayout)
