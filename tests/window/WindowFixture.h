@@ -10,10 +10,12 @@
 #include "clock/core/ClockState.h"
 #include "clock/core/FaceGeometry.h"
 #include "clock/core/HandRules.h"
+#include "clock/core/TimeUnits.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/Levels.h"
 #include "exercise/core/RandomSource.h"
 #include "exercise/core/RunState.h"
+#include "exercise/core/Task.h"
 #include "handset/core/HandSetState.h"
 
 #include <QApplication>
@@ -70,14 +72,60 @@ inline void holdTimers(TForm1 &form)
         timer->blockSignals(true);
 }
 
-// Without a script the draws come from seed 1. A script is used round and round: the hour
-// is drawn first (again while it equals the previous task's), then the minutes by level,
-// then the seconds.
+// Without a script the draws come from seed 1. A script is used round and round.
 inline std::shared_ptr<RandomSource> draws(const QList<int> &script)
 {
     if (script.isEmpty())
         return std::make_shared<SeededRandomSource>(1);
     return std::make_shared<ScriptedRandomSource>(script);
+}
+
+// What the named choices, clicked on a fresh window, tell the drawing of a task. The notation
+// drops nothing here: a row states the whole task drawn.
+inline TaakInstellingen settingsAfter(const QStringList &keuzes)
+{
+    TaakInstellingen instellingen;
+    for (const NiveauRij &rij : niveaus()) {
+        if (keuzes.contains(QLatin1String(rij.knop)))
+            instellingen.niveau = rij.niveau;
+    }
+    instellingen.notatieStijl = NotatieUrenMinutenSeconden;
+    instellingen.vierentwintigUren = keuzes.contains(QStringLiteral("VierentwintigUren"));
+    instellingen.secondenAan = !keuzes.contains(QStringLiteral("SecondenAan")); // a click takes it off
+    return instellingen;
+}
+
+// The script of draws that gives these tasks in turn after the named choices, so that a row
+// states the tasks it wants, not the order in which a task's parts are drawn: the hour, the
+// minutes in the level's steps, then the seconds. Should the drawing change that order, the
+// check below stops the run here, the one place to mend. The script goes round again after
+// the last task; where that would draw the last hour over and over, a task one hour on
+// comes between.
+inline QList<int> drawsFor(const QStringList &keuzes, QList<Opgave> opgaven)
+{
+    const TaakInstellingen instellingen = settingsAfter(keuzes);
+    const NiveauRij &niveau = niveauRij(instellingen.niveau);
+    const int gevraagd = int(opgaven.size());
+    if (!opgaven.isEmpty() && opgaven.first().uur == opgaven.last().uur)
+        opgaven << Opgave{opgaven.last().uur + 1};
+    QList<int> script;
+    for (const Opgave &opgave : opgaven) {
+        script << opgave.uur;
+        if (niveau.minutenStap < Tijd::MinutenPerUur)
+            script << opgave.min / niveau.minutenStap;
+        if (instellingen.secondenAan && niveau.seconden)
+            script << opgave.sec;
+    }
+    opgaven.resize(gevraagd);
+    ScriptedRandomSource bron(script);
+    int vorigUur = Oefening().VorigOpgaveUur;
+    for (const Opgave &opgave : opgaven) {
+        const Opgave getrokken = trekOpgave(instellingen, vorigUur, bron);
+        if (getrokken.uur != opgave.uur || getrokken.min != opgave.min || getrokken.sec != opgave.sec)
+            qFatal("drawsFor: no script draws %d:%02d:%02d here", opgave.uur, opgave.min, opgave.sec);
+        vorigUur = getrokken.uur;
+    }
+    return script;
 }
 
 struct Window

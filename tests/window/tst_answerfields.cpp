@@ -48,27 +48,23 @@ void TestAnswerFields::digitalTaskInFields_data()
     QTest::addColumn<int>("overslaan");
     QTest::addColumn<QStringList>("cijfers");
     const QStringList uren{"UrenAan", "Notitie1"};
-    QTest::addRow("enkel_uren") << uren << QList<int>{7} << 0 << QStringList{"7"};
+    const auto rij = [](const char *naam, const QStringList &keuzes, const QList<Opgave> &opgaven,
+                        const QStringList &cijfers) {
+        QTest::addRow("%s", naam) << keuzes << drawsFor(keuzes, opgaven) << int(opgaven.size() - 1) << cijfers;
+    };
+    rij("enkel_uren", uren, {{7}}, {"7"});
+    // Drawn as it comes: the first task draws again over an hour 0.
     QTest::addRow("eerste_opgave_nooit_uur_0") << uren << QList<int>{0, 0, 6} << 0 << QStringList{"6"};
-    QTest::addRow("twaalf_uur_geschreven_als_0") << uren << QList<int>{5, 0} << 1 << QStringList{"0"};
-    QTest::addRow("vierentwintig_uren") << QStringList{"VierentwintigUren", "UrenAan", "Notitie1"} << QList<int>{17} << 0
-                                        << QStringList{"17"};
-    QTest::addRow("halve_uren_heel") << QStringList{"HalveUrenAan", "Notitie2"} << QList<int>{4, 0} << 0
-                                     << QStringList{"4", "0"};
-    QTest::addRow("halve_uren_half") << QStringList{"HalveUrenAan", "Notitie2"} << QList<int>{4, 1} << 0
-                                     << QStringList{"4", "30"};
-    QTest::addRow("kwartier_over") << QStringList{"KwartierenAan", "Notitie2"} << QList<int>{9, 1} << 0
-                                   << QStringList{"9", "15"};
-    QTest::addRow("kwartier_voor") << QStringList{"KwartierenAan", "Notitie2"} << QList<int>{9, 3} << 0
-                                   << QStringList{"9", "45"};
-    QTest::addRow("kwartieren_zonder_seconden") << QStringList{"KwartierenAan", "Notitie3"} << QList<int>{9, 3, 42} << 0
-                                                << QStringList{"9", "45", "0"};
-    QTest::addRow("alle_tijden_met_seconden") << QStringList{"MinutenAan", "Notitie3"} << QList<int>{11, 7, 42} << 0
-                                              << QStringList{"11", "7", "42"};
-    QTest::addRow("alle_tijden_uren_minuten") << QStringList{"MinutenAan", "Notitie2"} << QList<int>{11, 7, 42} << 0
-                                              << QStringList{"11", "7"};
-    QTest::addRow("alle_tijden_enkel_uren") << QStringList{"MinutenAan", "Notitie1"} << QList<int>{11, 7, 42} << 0
-                                            << QStringList{"11"};
+    rij("twaalf_uur_geschreven_als_0", uren, {{5}, {0}}, {"0"});
+    rij("vierentwintig_uren", {"VierentwintigUren", "UrenAan", "Notitie1"}, {{17}}, {"17"});
+    rij("halve_uren_heel", {"HalveUrenAan", "Notitie2"}, {{4, 0}}, {"4", "0"});
+    rij("halve_uren_half", {"HalveUrenAan", "Notitie2"}, {{4, 30}}, {"4", "30"});
+    rij("kwartier_over", {"KwartierenAan", "Notitie2"}, {{9, 15}}, {"9", "15"});
+    rij("kwartier_voor", {"KwartierenAan", "Notitie2"}, {{9, 45}}, {"9", "45"});
+    rij("kwartieren_zonder_seconden", {"KwartierenAan", "Notitie3"}, {{9, 45}}, {"9", "45", "0"});
+    rij("alle_tijden_met_seconden", {"MinutenAan", "Notitie3"}, {{11, 7, 42}}, {"11", "7", "42"});
+    rij("alle_tijden_uren_minuten", {"MinutenAan", "Notitie2"}, {{11, 7, 42}}, {"11", "7"});
+    rij("alle_tijden_enkel_uren", {"MinutenAan", "Notitie1"}, {{11, 7, 42}}, {"11"});
 }
 
 void TestAnswerFields::digitalTaskInFields()
@@ -103,7 +99,7 @@ void TestAnswerFields::fieldLayoutPerNotation()
 {
     QFETCH(QString, notatie);
     QFETCH(QList<int>, links);
-    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    m_form = std::make_unique<Window>();
     TForm1 &f = m_form->form;
     startExercise(f, AnaloogNaarDigitaal, {"MinutenAan", notatie});
     for (int i = 0; i < 3; ++i) {
@@ -138,7 +134,7 @@ void TestAnswerFields::enterWalksToOk()
 {
     QFETCH(QStringList, keuzes);
     QFETCH(QStringList, route);
-    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    m_form = std::make_unique<Window>();
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, AnaloogNaarDigitaal, keuzes);
@@ -160,7 +156,7 @@ void TestAnswerFields::enterWalksToOk()
 // Digits, Enter, digits, Enter, Enter: task 7:15 answered and scored without the mouse.
 void TestAnswerFields::keyboardAloneAnswersTask()
 {
-    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    m_form = std::make_unique<Window>(drawsFor({"KwartierenAan"}, {{7, 15}}));
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, AnaloogNaarDigitaal, {"KwartierenAan"});
@@ -193,7 +189,7 @@ void TestAnswerFields::focusEmptiesField()
     QFETCH(int, soort);
     QFETCH(bool, metTab);
     QFETCH(QString, veld);
-    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    m_form = std::make_unique<Window>(drawsFor({"KwartierenAan"}, {{7, 15}}));
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, int(soort), {"KwartierenAan"});
@@ -218,7 +214,7 @@ void TestAnswerFields::focusEmptiesField()
 // Only moving the focus to a field empties it; coming back from another window does not.
 void TestAnswerFields::returningToWindowKeepsTypedText()
 {
-    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    m_form = std::make_unique<Window>(drawsFor({"KwartierenAan"}, {{7, 15}}));
     TForm1 &f = m_form->form;
     QVERIFY(showActive(f));
     startExercise(f, AnaloogNaarDigitaal, {"KwartierenAan"});
@@ -247,7 +243,7 @@ void TestAnswerFields::atMostTwoCharacters()
 {
     QFETCH(QString, getypt);
     QFETCH(QString, tekst);
-    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    m_form = std::make_unique<Window>();
     startExercise(m_form->form, AnaloogNaarDigitaal, {"MinutenAan", "Notitie3"});
     for (EditField *veld : m_form->form.antwoordVelden()) {
         typeKeys(veld, getypt);
@@ -264,13 +260,18 @@ void TestAnswerFields::halfDayHint_data()
     QTest::addColumn<QString>("tekst");
     const int analoog = AnaloogNaarDigitaal;
     const int digitaal = DigitaalNaarAnaloog;
-    QTest::addRow("analoog_17_uur_namiddag") << analoog << true << QList<int>{17} << 0 << "In de namiddag";
-    QTest::addRow("analoog_12_uur_namiddag") << analoog << true << QList<int>{12} << 0 << "In de namiddag";
-    QTest::addRow("analoog_11_uur_voormiddag") << analoog << true << QList<int>{11} << 0 << "In de voormiddag";
-    QTest::addRow("analoog_middernacht_voormiddag") << analoog << true << QList<int>{17, 0} << 1 << "In de voormiddag";
-    QTest::addRow("analoog_twaalf_uren_klok_zwijgt") << analoog << false << QList<int>{5} << 0 << "";
-    QTest::addRow("digitaal_17_uur_zwijgt") << digitaal << true << QList<int>{17} << 0 << "";
-    QTest::addRow("digitaal_5_uur_zwijgt") << digitaal << true << QList<int>{5} << 0 << "";
+    const auto rij = [](const char *naam, int soort, bool vierentwintig, const QList<Opgave> &opgaven, const char *tekst) {
+        const QStringList keuzes = vierentwintig ? QStringList{"VierentwintigUren"} : QStringList{};
+        QTest::addRow("%s", naam) << soort << vierentwintig << drawsFor(keuzes, opgaven) << int(opgaven.size() - 1)
+                                  << QString::fromUtf8(tekst);
+    };
+    rij("analoog_17_uur_namiddag", analoog, true, {{17}}, "In de namiddag");
+    rij("analoog_12_uur_namiddag", analoog, true, {{12}}, "In de namiddag");
+    rij("analoog_11_uur_voormiddag", analoog, true, {{11}}, "In de voormiddag");
+    rij("analoog_middernacht_voormiddag", analoog, true, {{17}, {0}}, "In de voormiddag");
+    rij("analoog_twaalf_uren_klok_zwijgt", analoog, false, {{5}}, "");
+    rij("digitaal_17_uur_zwijgt", digitaal, true, {{17}}, "");
+    rij("digitaal_5_uur_zwijgt", digitaal, true, {{5}}, "");
 }
 
 void TestAnswerFields::halfDayHint()

@@ -59,38 +59,37 @@ void TestChecking::typedAnswer_data()
     const QStringList uren{"UrenAan", "Notitie2"};
     const QStringList alles{"MinutenAan", "Notitie3"};
     const QStringList geen{"", "", ""};
-    // The second task is 0:15, after 4:00.
-    QTest::addRow("twaalf_voor_opgave_uur_0") << kwartieren << QList<int>{4, 0, 0, 1} << 1 << QStringList{"12", "15", ""}
-                                              << QStringList{"goed", "goed", "-"} << geen << true;
-    QTest::addRow("nul_fout_voor_opgave_uur_0") << kwartieren << QList<int>{4, 0, 0, 1} << 1 << QStringList{"0", "15", ""}
-                                                << QStringList{"fout", "goed", "-"} << QStringList{"12", "", ""} << false;
-    QTest::addRow("vierentwintig_uren_17_goed") << QStringList{"VierentwintigUren"} << QList<int>{17, 3} << 0
-                                                << QStringList{"17", "", ""} << QStringList{"goed", "-", "-"} << geen << true;
-    QTest::addRow("vierentwintig_uren_5_fout_voor_17") << QStringList{"VierentwintigUren"} << QList<int>{17, 3} << 0
-                                                       << QStringList{"5", "", ""} << QStringList{"fout", "-", "-"}
-                                                       << QStringList{"17", "", ""} << false;
+    const auto rij = [](const char *naam, const QStringList &keuzes, const QList<Opgave> &opgaven) -> QTestData & {
+        return QTest::addRow("%s", naam) << keuzes << drawsFor(keuzes, opgaven) << int(opgaven.size() - 1);
+    };
+    rij("twaalf_voor_opgave_uur_0", kwartieren, {{4, 0}, {0, 15}})
+        << QStringList{"12", "15", ""} << QStringList{"goed", "goed", "-"} << geen << true;
+    rij("nul_fout_voor_opgave_uur_0", kwartieren, {{4, 0}, {0, 15}})
+        << QStringList{"0", "15", ""} << QStringList{"fout", "goed", "-"} << QStringList{"12", "", ""} << false;
+    rij("vierentwintig_uren_17_goed", {"VierentwintigUren"}, {{17}})
+        << QStringList{"17", "", ""} << QStringList{"goed", "-", "-"} << geen << true;
+    rij("vierentwintig_uren_5_fout_voor_17", {"VierentwintigUren"}, {{17}})
+        << QStringList{"5", "", ""} << QStringList{"fout", "-", "-"} << QStringList{"17", "", ""} << false;
     // Hidden fields that still hold something are not judged with hours alone.
-    QTest::addRow("enkel_uren_negeert_minuten_en_seconden") << QStringList{"MinutenAan", "Notitie1"} << QList<int>{7, 25, 40} << 0
-                                                            << QStringList{"7", "25", "40"} << QStringList{"goed", "-", "-"}
-                                                            << geen << true;
-    QTest::addRow("leeg_uur_wordt_0_en_is_fout") << uren << QList<int>{7, 3} << 0 << geen << QStringList{"fout", "goed", "-"}
-                                                 << QStringList{"7", "", ""} << false;
-    QTest::addRow("lege_minuut_wordt_0_en_is_goed") << uren << QList<int>{7, 3} << 0 << QStringList{"7", "", ""}
-                                                    << QStringList{"goed", "goed", "-"} << geen << true;
-    QTest::addRow("twee_letters_zijn_fout") << uren << QList<int>{7, 3} << 0 << QStringList{"ab", "0", ""}
-                                            << QStringList{"fout", "goed", "-"} << QStringList{"7", "", ""} << false;
-    QTest::addRow("voorloopnul_telt_niet") << kwartieren << QList<int>{7, 1} << 0 << QStringList{"07", "15", ""}
-                                           << QStringList{"goed", "goed", "-"} << geen << true;
-    QTest::addRow("minuut_fout") << kwartieren << QList<int>{7, 1} << 0 << QStringList{"7", "30", ""}
-                                 << QStringList{"goed", "fout", "-"} << QStringList{"", "15", ""} << false;
-    QTest::addRow("alles_goed_met_seconden") << alles << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", "40"}
-                                             << QStringList{"goed", "goed", "goed"} << geen << true;
-    QTest::addRow("seconde_fout") << alles << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", "41"}
-                                  << QStringList{"goed", "goed", "fout"} << QStringList{"", "", "40"} << false;
+    rij("enkel_uren_negeert_minuten_en_seconden", {"MinutenAan", "Notitie1"}, {{7, 25, 40}})
+        << QStringList{"7", "25", "40"} << QStringList{"goed", "-", "-"} << geen << true;
+    rij("leeg_uur_wordt_0_en_is_fout", uren, {{7}})
+        << geen << QStringList{"fout", "goed", "-"} << QStringList{"7", "", ""} << false;
+    rij("lege_minuut_wordt_0_en_is_goed", uren, {{7}})
+        << QStringList{"7", "", ""} << QStringList{"goed", "goed", "-"} << geen << true;
+    rij("twee_letters_zijn_fout", uren, {{7}})
+        << QStringList{"ab", "0", ""} << QStringList{"fout", "goed", "-"} << QStringList{"7", "", ""} << false;
+    rij("voorloopnul_telt_niet", kwartieren, {{7, 15}})
+        << QStringList{"07", "15", ""} << QStringList{"goed", "goed", "-"} << geen << true;
+    rij("minuut_fout", kwartieren, {{7, 15}})
+        << QStringList{"7", "30", ""} << QStringList{"goed", "fout", "-"} << QStringList{"", "15", ""} << false;
+    rij("alles_goed_met_seconden", alles, {{7, 25, 40}})
+        << QStringList{"7", "25", "40"} << QStringList{"goed", "goed", "goed"} << geen << true;
+    rij("seconde_fout", alles, {{7, 25, 40}})
+        << QStringList{"7", "25", "41"} << QStringList{"goed", "goed", "fout"} << QStringList{"", "", "40"} << false;
     // Without the seconds hand no seconds are drawn, but the notation still judges the field.
-    QTest::addRow("seconden_beoordeeld_zonder_secondenwijzer") << QStringList{"SecondenAan", "MinutenAan", "Notitie3"}
-                                                               << QList<int>{7, 25, 40} << 0 << QStringList{"7", "25", ""}
-                                                               << QStringList{"goed", "goed", "goed"} << geen << true;
+    rij("seconden_beoordeeld_zonder_secondenwijzer", {"SecondenAan", "MinutenAan", "Notitie3"}, {{7, 25}})
+        << QStringList{"7", "25", ""} << QStringList{"goed", "goed", "goed"} << geen << true;
 }
 
 // Holding "?" shows the verdict, letting go takes it away, OK scores it.
@@ -138,7 +137,7 @@ void TestChecking::holdingQuestionMarkColoursTypedHands_data()
 void TestChecking::holdingQuestionMarkColoursTypedHands()
 {
     QFETCH(Qt::MouseButton, muisknop);
-    m_form = std::make_unique<Window>(QList<int>{7, 1});
+    m_form = std::make_unique<Window>(drawsFor({"KwartierenAan"}, {{7, 15}}));
     TForm1 &f = m_form->form;
     startExercise(f, AnaloogNaarDigitaal, {"VraagtekenAan", "KwartierenAan"});
     typAntwoord(f, {"7", "30", ""});
@@ -171,17 +170,18 @@ void TestChecking::handsSetWithMouse_data()
     QTest::addColumn<bool>("juist");
     const QStringList vierentwintig{"VierentwintigUren", "UrenAan", "Notitie1"};
     const QStringList alles{"MinutenAan", "Notitie3"};
-    QTest::addRow("opgave_17_uurwijzer_op_5") << vierentwintig << QList<int>{17, 3} << 0 << QList<int>{25, 0} << true;
-    QTest::addRow("opgave_17_uurwijzer_op_4") << vierentwintig << QList<int>{17, 3} << 0 << QList<int>{20, 0} << false;
-    QTest::addRow("opgave_0_uurwijzer_op_12") << QStringList{"UrenAan", "Notitie1"} << QList<int>{5, 0} << 1
-                                              << QList<int>{0, 0} << true;
-    QTest::addRow("minutenwijzer_fout") << QStringList{"KwartierenAan"} << QList<int>{7, 1} << 0 << QList<int>{35, 20}
-                                        << false;
-    QTest::addRow("alles_goed_met_seconden") << alles << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25, 40} << true;
-    QTest::addRow("secondenwijzer_fout") << alles << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25, 41} << false;
+    const auto rij = [](const char *naam, const QStringList &keuzes, const QList<Opgave> &opgaven) -> QTestData & {
+        return QTest::addRow("%s", naam) << keuzes << drawsFor(keuzes, opgaven) << int(opgaven.size() - 1);
+    };
+    rij("opgave_17_uurwijzer_op_5", vierentwintig, {{17}}) << QList<int>{25, 0} << true;
+    rij("opgave_17_uurwijzer_op_4", vierentwintig, {{17}}) << QList<int>{20, 0} << false;
+    rij("opgave_0_uurwijzer_op_12", {"UrenAan", "Notitie1"}, {{5}, {0}}) << QList<int>{0, 0} << true;
+    rij("minutenwijzer_fout", {"KwartierenAan"}, {{7, 15}}) << QList<int>{35, 20} << false;
+    rij("alles_goed_met_seconden", alles, {{7, 25, 40}}) << QList<int>{35, 25, 40} << true;
+    rij("secondenwijzer_fout", alles, {{7, 25, 40}}) << QList<int>{35, 25, 41} << false;
     // Switched off while choosing, the seconds hand keeps the clock's 30 seconds: not judged.
-    QTest::addRow("secondenwijzer_uit_niet_beoordeeld") << QStringList{"SecondenAan", "MinutenAan", "Notitie3"}
-                                                        << QList<int>{7, 25, 40} << 0 << QList<int>{35, 25} << true;
+    rij("secondenwijzer_uit_niet_beoordeeld", {"SecondenAan", "MinutenAan", "Notitie3"}, {{7, 25}})
+        << QList<int>{35, 25} << true;
 }
 
 void TestChecking::handsSetWithMouse()
@@ -205,7 +205,7 @@ void TestChecking::handsSetWithMouse()
 // Task 7:25:40, set as 7:20:40 in a digital -> analog exercise with "?".
 bool TestChecking::zetMinuutFout()
 {
-    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    m_form = std::make_unique<Window>(drawsFor({"MinutenAan"}, {{7, 25, 40}}));
     TForm1 &f = m_form->form;
     if (!showActive(f))
         return false;
@@ -260,7 +260,7 @@ void TestChecking::releaseKeepsLearnersSettingForOk()
 // Whole hours 3 and 5 in turn, answered 3, 5, 3 and 4.
 void TestChecking::scoreCountsRightTasks()
 {
-    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    m_form = std::make_unique<Window>(drawsFor({}, {{3}, {5}}));
     TForm1 &f = m_form->form;
     startExercise(f, AnaloogNaarDigitaal);
     for (const char *antwoord : {"3", "5", "3", "4"}) {
@@ -284,7 +284,7 @@ void TestChecking::okOutsideExerciseDoesNothing()
 {
     QFETCH(QString, waar);
     QFETCH(QString, punten);
-    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    m_form = std::make_unique<Window>(drawsFor({}, {{3}, {5}}));
     TForm1 &f = m_form->form;
     if (waar == u"keuze")
         click(f.AnaloogDigitaal);

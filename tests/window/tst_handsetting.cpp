@@ -63,7 +63,7 @@ private:
 // A run with all three hands in use; the clock left them at 10:08:30.
 void TestHandSetting::init()
 {
-    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    m_form = std::make_unique<Window>(drawsFor({"MinutenAan"}, {{7, 25, 40}}));
     QVERIFY(showActive(m_form->form));
     startExercise(m_form->form, DigitaalNaarAnaloog, {"VraagtekenAan", "MinutenAan", "Notitie3"});
     QCOMPARE(m_form->form.oefenToestand().NotatieStijl, 3);

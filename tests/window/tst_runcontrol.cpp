@@ -71,7 +71,7 @@ private:
 
 void TestRunControl::init()
 {
-    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    m_form = std::make_unique<Window>(drawsFor({}, {{3}, {5}}));
 }
 
 void TestRunControl::cleanup()
@@ -254,7 +254,7 @@ void TestRunControl::scoreSurvivesUntilNextStart_data()
 void TestRunControl::scoreSurvivesUntilNextStart()
 {
     QFETCH(bool, viaStop);
-    m_form = std::make_unique<Window>(QList<int>{3, 5});
+    m_form = std::make_unique<Window>(drawsFor({}, {{3}, {5}}));
     TForm1 &f = m_form->form;
     startExercise(f, AnaloogNaarDigitaal);
     typeKeys(f.UurInvoerVeld, QStringLiteral("3"));
@@ -337,13 +337,14 @@ void TestRunControl::notationSettledAtStart_data()
     QTest::addRow("kwartieren_met_alles_blijft_alles") << "KwartierenAan" << "Notitie3" << 3;
 }
 
-// Task 7:25:40 drawn; hours alone keep only the hour.
+// Task 7:25:40 drawn at every minute, else 7:00; hours alone keep only the hour.
 void TestRunControl::notationSettledAtStart()
 {
     QFETCH(QString, niveau);
     QFETCH(QString, notatie);
     QFETCH(int, verwachtStijl);
-    m_form = std::make_unique<Window>(QList<int>{7, 25, 40});
+    const Opgave opgave = niveau == u"MinutenAan" ? Opgave{7, 25, 40} : Opgave{7};
+    m_form = std::make_unique<Window>(drawsFor({niveau}, {opgave}));
     TForm1 &f = m_form->form;
     startExercise(f, DigitaalNaarAnaloog, {niveau, notatie});
     QCOMPARE(f.oefenToestand().NotatieStijl, verwachtStijl);
