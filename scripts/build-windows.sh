@@ -12,6 +12,8 @@
 # 3. Builds the icon tool for this machine, then tikara.exe and the tests in build-windows/,
 #    runs the tests under Wine and packs build-windows/tikara-2.1-windows-x64.zip.
 # 4. Starts the .exe under Wine on Xvfb and checks its window from outside (tests/wine/real-window.sh).
+# 5. Packs the Windows Installer package build-windows/tikara-2.1-x64.msi and installs, starts,
+#    upgrades and removes it under Wine (tests/wine/msi.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
@@ -78,4 +80,9 @@ cmake --workflow --preset windows
 
 step "the program's window under Wine on Xvfb"
 tests/wine/real-window.sh build-windows/tikara.exe build-windows/windows-wine.png
-ls -l build-windows/tikara.exe build-windows/tikara-*-windows-x64.zip
+
+step "the installer, and what it does under Wine"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+packaging/windows/pack-msi.sh build-windows "$version" "build-windows/tikara-$version-x64.msi"
+tests/wine/msi.sh build-windows build-windows/msi-wine.png
+ls -l build-windows/tikara.exe build-windows/tikara-*-windows-x64.zip build-windows/tikara-*-x64.msi

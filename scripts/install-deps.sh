@@ -5,8 +5,9 @@
 #
 # Without options: what building and running the program need. --tests adds the tools of the
 # X11 tests and the benchmark, --package what building and checking the .deb needs, --dev
-# Clang, clang-tidy and clazy for scripts/tidy.sh, --windows the MinGW-w64 cross compilers, Wine and
-# what building Qt from Debian's source needs (scripts/build-windows.sh), --web emscripten,
+# Clang, clang-tidy and clazy for scripts/tidy.sh, --windows the MinGW-w64 cross compilers, Wine,
+# what building Qt from Debian's source needs and wixl and msitools for the installer
+# (scripts/build-windows.sh), --web emscripten,
 # Chromium, Node.js and npm for the page and its browser test (scripts/build-web.sh). One line per step;
 # apt's own output goes to a log that is shown only when a step fails.
 set -euo pipefail
@@ -17,7 +18,8 @@ for option in "$@"; do
     --tests) packages+=(xvfb xdotool xclip imagemagick x11-utils python3 at-spi2-core python3-pyatspi dbus-daemon) ;;
     --package) packages+=(file dpkg-dev desktop-file-utils appstream) ;;
     --dev) packages+=(clang clang-tidy clazy) ;;
-    --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build dpkg-dev xz-utils fonts-liberation2) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build dpkg-dev xz-utils fonts-liberation2
+                          wixl msitools) ;;
     --web) packages+=(emscripten chromium nodejs fonts-liberation2 zopfli ninja-build dpkg-dev xz-utils python3)
            # A Node.js from elsewhere brings its own npm; Debian's would conflict with it.
            command -v npm >/dev/null || packages+=(npm) ;;
