@@ -4,12 +4,11 @@
 // "?", a new task and time-up told through a notification.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/RunState.h"
-#include "handset/core/HandSetState.h"
-
-#include "clock/core/FaceGeometry.h"
 #include "guide/core/Voorlezen.h"
+#include "handset/core/HandSetState.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // Hiding the settings while an exercise runs, and the score panel.
 #include "app/Unit1.h"
-#include "exercise/core/ExerciseState.h"
 #include "exercise/core/Boekhouding.h"
+#include "exercise/core/ExerciseState.h"
 
 void TForm1::VerbergInstellingen()
 {

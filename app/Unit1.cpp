@@ -1,5 +1,4 @@
 #include "app/Unit1.h"
-
 #include "app/core/Placement.h"
 #include "clock/core/Clock.h"
 #include "clock/core/ClockState.h"

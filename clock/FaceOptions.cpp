@@ -2,8 +2,8 @@
 // seconds hand and the hour hand's minute correction.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
-#include "exercise/core/ExerciseState.h"
 #include "clock/core/FaceGeometry.h"
+#include "exercise/core/ExerciseState.h"
 
 namespace {
 const char *const RomeinseTeksten[Tijd::UrenOpWijzerplaat] = {"XII", "I", "II",  "III", "IV", "V",

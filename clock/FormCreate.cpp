@@ -1,9 +1,9 @@
 // Window creation: timers, face geometry, the marks on their circle, and the Idle state shown.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/RandomSource.h"
-#include "clock/core/FaceGeometry.h"
 
 namespace {
 constexpr int KlokInterval = 1000;

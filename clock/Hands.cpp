@@ -4,12 +4,12 @@
 // moves the yellow mark highlight.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/FaceGeometry.h"
 #include "clock/core/HandRules.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/Levels.h"
 #include "exercise/core/RunState.h"
 #include "handset/core/HandSetState.h"
-#include "clock/core/FaceGeometry.h"
 
 #include <QPainter>
 

@@ -2,9 +2,9 @@
 #include "app/Unit1.h"
 #include "clock/core/Clock.h"
 #include "clock/core/ClockState.h"
-#include "exercise/core/ExerciseState.h"
 #include "clock/core/HandAnimation.h"
 #include "clock/core/TimeText.h"
+#include "exercise/core/ExerciseState.h"
 
 void TForm1::ToonTijd(bool metWijzers)
 {

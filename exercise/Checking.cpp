@@ -2,13 +2,13 @@
 // in green and red and puts the task's time on the hands until it is released.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/TimeUnits.h"
+#include "exercise/core/Boekhouding.h"
 #include "exercise/core/ExerciseState.h"
+#include "exercise/core/Judging.h"
 #include "exercise/core/Levels.h"
 #include "exercise/core/RunState.h"
 #include "handset/core/HandSetState.h"
-#include "clock/core/TimeUnits.h"
-#include "exercise/core/Boekhouding.h"
-#include "exercise/core/Judging.h"
 
 namespace {
 void kleurVeld(EditField *veld, bool fout)

@@ -3,11 +3,11 @@
 // toonToestand shows every state as the core's table gives it, in this one place.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "clock/core/HandRules.h"
 #include "exercise/core/ExerciseState.h"
+#include "exercise/core/Judging.h"
 #include "exercise/core/Levels.h"
 #include "exercise/core/RunState.h"
-#include "clock/core/HandRules.h"
-#include "exercise/core/Judging.h"
 
 namespace {
 void zetTimer(QTimer *timer, bool aan)

@@ -2,11 +2,11 @@
 // looks per exercise kind and the Enter key that moves from field to field.
 #include "app/Unit1.h"
 #include "clock/core/ClockState.h"
+#include "exercise/core/Boekhouding.h"
 #include "exercise/core/ExerciseState.h"
 #include "exercise/core/Levels.h"
 #include "exercise/core/RandomSource.h"
 #include "exercise/core/RunState.h"
-#include "exercise/core/Boekhouding.h"
 #include "exercise/core/Task.h"
 
 namespace {

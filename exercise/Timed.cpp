@@ -2,12 +2,12 @@
 // and RESET, the only way out once the countdown runs.
 #include "app/Unit1.h"
 #include "clock/core/Clock.h"
-#include "exercise/core/ExerciseState.h"
-#include "exercise/core/RunState.h"
 #include "clock/core/TimeText.h"
 #include "exercise/core/Boekhouding.h"
+#include "exercise/core/ExerciseState.h"
 #include "exercise/core/Judging.h"
 #include "exercise/core/ResultText.h"
+#include "exercise/core/RunState.h"
 #include "guide/Unit2.h"
 
 void TForm1::TimerMinutenClick()

@@ -9,7 +9,6 @@
 #include "clock/core/FaceGeometry.h"
 #include "exercise/core/RunState.h"
 #include "handset/core/HandSetState.h"
-
 #include "handset/core/MarkRules.h"
 
 #include <QKeyEvent>
